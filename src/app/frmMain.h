@@ -1,0 +1,77 @@
+// The main window: two positions, the interval and the switching cycle.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "core/pointer.h"
+#include "win/controls.h"
+#include "win/handle.h"
+#include "win/picture_box.h"
+#include "win/settings_store.h"
+#include "win/window.h"
+#include "win/window_timer.h"
+
+namespace wp::app {
+
+struct MainWindowDeps {
+    win::SettingsStore& settings;
+    PointerPort& pointer;
+    // Ends the program at once; the real one exits the process, tests record the call.
+    std::function<void()> endProgram;
+};
+
+class FrmMain final : public win::Window {
+public:
+    static constexpr const wchar_t* caption = L"Switch Mouse positions";
+    static constexpr UINT_PTR timer1Id = 1;
+    static constexpr UINT_PTR timer2Id = 2;
+    // The countdown ticker's period: one count per 900 ms keeps it in step with the switch.
+    static constexpr std::uint32_t countdownPeriod = 900;
+
+    explicit FrmMain(MainWindowDeps deps);
+    ~FrmMain() override;
+
+    // Creates the window and its controls, runs the load handling, then shows it.
+    bool open(int showCommand = SW_SHOWNORMAL);
+    HWND control(int id) const { return GetDlgItem(hwnd(), id); }
+
+    void Form_Load();
+    void Form_Unload();
+    void Form_Resize();
+    void Command3_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void TimInt_Change();
+    void Check1_Click();
+    void cmdRestoreDefaults_Click();
+    void cmdMacro_Click();
+    void LoadSettings();
+    void SaveSettings();
+
+    win::TextBox Text1, Text2, Text3, Text4, TimInt;
+    win::CheckBox Check1;
+    win::WindowTimer Timer1{timer1Id};
+    win::WindowTimer Timer2{timer2Id};
+    win::PictureBox picLeftBar;
+
+    bool bAtPosition1 = false;
+    std::int16_t iSecsLeft = 0;
+
+private:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void createControls();
+    void layout();
+    void onCommand(int id, int notification);
+    void writeStatus(std::int32_t seconds, int position);
+    void movePointerTo(const win::TextBox& x, const win::TextBox& y);
+    std::int16_t intervalWholeSeconds() const;
+
+    MainWindowDeps deps_;
+    char decimalSeparator_;
+    win::Dpi dpi_;
+    win::Font regularFont_, boldFont_, arialFont_;
+};
+
+} // namespace wp::app

@@ -1,0 +1,115 @@
+// Reads our windows from outside, for the end-to-end scripts:
+//   inspector wait TITLE [ms]        waits for a visible window with that exact title
+//   inspector gone TITLE [ms]        waits until no such window is left
+//   inspector text TITLE CONTROL     prints a control's text (CONTROL: a name or a number)
+//   inspector center TITLE CONTROL   prints the screen point at the middle of a control: "x y"
+//   inspector checked TITLE CONTROL  prints 1 or 0
+// Exit code 0 on success, 1 when the window or control is not there.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "app/frmMain_ids.h"
+
+namespace {
+
+struct Name {
+    const char* name;
+    int id;
+};
+
+namespace ids = wp::app::main_ids;
+const Name names[] = {
+    {"Command3", ids::Command3},     {"info", ids::info},         {"Text1", ids::Text1},
+    {"Text2", ids::Text2},           {"Text3", ids::Text3},       {"Text4", ids::Text4},
+    {"TimInt", ids::TimInt},         {"Check1", ids::Check1},     {"cmdRestoreDefaults", ids::cmdRestoreDefaults},
+    {"cmdMacro", ids::cmdMacro},     {"Image1", ids::Image1},     {"Image2", ids::Image2},
+    {"Image3", ids::Image3},         {"Image4", ids::Image4},
+};
+
+std::wstring widen(const char* text) {
+    const int n = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
+    std::wstring out(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text, -1, out.data(), n);
+    out.resize(static_cast<size_t>(n > 0 ? n - 1 : 0));
+    return out;
+}
+
+HWND findVisible(const std::wstring& title) {
+    struct Search {
+        const std::wstring* title;
+        HWND found;
+    } search{&title, nullptr};
+    EnumWindows(
+        [](HWND hwnd, LPARAM lParam) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lParam);
+            wchar_t text[256]{};
+            GetWindowTextW(hwnd, text, 256);
+            if (IsWindowVisible(hwnd) && *s->title == text) {
+                s->found = hwnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int controlId(const char* name) {
+    for (const Name& n : names)
+        if (std::strcmp(n.name, name) == 0) return n.id;
+    return std::atoi(name);
+}
+
+HWND findControl(const std::wstring& title, const char* name) {
+    const HWND window = findVisible(title);
+    return window ? GetDlgItem(window, controlId(name)) : nullptr;
+}
+
+void printUtf8(const std::wstring& text) {
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), n, nullptr, nullptr);
+    std::printf("%s\n", out.c_str());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: inspector wait|gone|text|center|checked TITLE [CONTROL|ms]\n");
+        return 2;
+    }
+    const std::string command = argv[1];
+    const std::wstring title = widen(argv[2]);
+    if (command == "wait" || command == "gone") {
+        const DWORD limit = argc > 3 ? static_cast<DWORD>(std::atoi(argv[3])) : 10000;
+        const ULONGLONG end = GetTickCount64() + limit;
+        const bool wantPresent = command == "wait";
+        while (((findVisible(title) != nullptr) != wantPresent)) {
+            if (GetTickCount64() >= end) return 1;
+            Sleep(50);
+        }
+        return 0;
+    }
+    if (argc < 4) return 2;
+    const HWND control = findControl(title, argv[3]);
+    if (!control) return 1;
+    if (command == "text") {
+        wchar_t text[1024]{};
+        SendMessageW(control, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+        printUtf8(text);
+    } else if (command == "center") {
+        RECT r{};
+        GetWindowRect(control, &r);
+        std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    } else if (command == "checked") {
+        std::printf("%d\n", SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+    } else {
+        return 2;
+    }
+    return 0;
+}

@@ -1,0 +1,354 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/frmMain.h"
+#include "app/frmMain_ids.h"
+#include "support.h"
+#include "win/text.h"
+
+namespace ids = wp::app::main_ids;
+using wp::app::FrmMain;
+using wp::test::flushEvents;
+using wp::test::textOf;
+
+namespace {
+
+class MainWindow : public ::testing::Test {
+protected:
+    wp::test::MemorySettings settings;
+    wp::test::RecordingPointer pointer;
+    int endCalls = 0;
+    std::unique_ptr<FrmMain> main;
+
+    void open() {
+        main = std::make_unique<FrmMain>(wp::app::MainWindowDeps{settings, pointer, [this] { ++endCalls; }});
+        ASSERT_TRUE(main->open(SW_SHOWNOACTIVATE));
+    }
+    void storeSix(const wchar_t* x1, const wchar_t* y1, const wchar_t* x2, const wchar_t* y2, const wchar_t* interval,
+                  const wchar_t* helpers) {
+        settings.values = {{{L"Position1", L"x"}, x1},         {{L"Position1", L"y"}, y1},
+                           {{L"Position2", L"x"}, x2},         {{L"Position2", L"y"}, y2},
+                           {{L"Settings", L"interval"}, interval}, {{L"Settings", L"ShowHelpers"}, helpers}};
+    }
+    std::wstring text(int id) const { return textOf(main->control(id)); }
+    std::wstring status() const { return text(ids::info); }
+    void type(int id, const wchar_t* characters) {
+        for (const wchar_t* c = characters; *c; ++c) SendMessageW(main->control(id), WM_CHAR, *c, 1);
+    }
+    void selectAll(int id) { SendMessageW(main->control(id), EM_SETSEL, 0, -1); }
+};
+
+TEST_F(MainWindow, OpensWithTheDesignLayoutAtNinetySixDpi) {
+    open();
+    RECT client{};
+    GetClientRect(main->hwnd(), &client);
+    EXPECT_EQ(382, client.right);
+    EXPECT_EQ(160, client.bottom);
+    EXPECT_EQ(L"Switch Mouse positions", textOf(main->hwnd()));
+
+    const struct {
+        int id;
+        const wchar_t* className;
+        const wchar_t* text;
+        RECT rect;
+    } expected[] = {
+        {ids::Command3, L"Button", L"Start moving", {24, 128, 129, 153}},
+        {ids::Text1, L"Edit", L"0", {56, 40, 97, 59}},
+        {ids::Text2, L"Edit", L"0", {120, 40, 161, 59}},
+        {ids::Text3, L"Edit", L"400", {232, 40, 273, 59}},
+        {ids::Text4, L"Edit", L"400", {296, 40, 337, 59}},
+        {ids::TimInt, L"Edit", L"60", {264, 80, 289, 99}},
+        {ids::Check1, L"Button", L"Show helpers", {32, 104, 137, 121}},
+        {ids::cmdRestoreDefaults, L"Button", L"Restore defaults", {144, 128, 249, 153}},
+        {ids::cmdMacro, L"Button", L"Macro", {264, 104, 369, 129}},
+        {ids::Frame1, L"Button", L"Position1", {32, 8, 201, 73}},
+        {ids::Frame2, L"Button", L"Position2", {208, 8, 377, 73}},
+        {ids::Label5, L"Static", L"Switch between Pos.1 and Pos.2 every", {32, 80, 243, 95}},
+        {ids::Label6, L"Static", L"seconds", {296, 80, 344, 95}},
+    };
+    for (const auto& e : expected) {
+        const HWND child = main->control(e.id);
+        ASSERT_NE(nullptr, child) << e.id;
+        wchar_t className[32]{};
+        GetClassNameW(child, className, 32);
+        EXPECT_STRCASEEQ(wp::win::toUtf8(e.className).c_str(), wp::win::toUtf8(className).c_str()) << e.id;
+        EXPECT_EQ(e.text, text(e.id));
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, main->hwnd(), reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(e.rect.left, r.left) << e.id;
+        EXPECT_EQ(e.rect.top, r.top) << e.id;
+        EXPECT_EQ(e.rect.right, r.right) << e.id;
+        EXPECT_EQ(e.rect.bottom, r.bottom) << e.id;
+    }
+    EXPECT_EQ(BST_UNCHECKED, SendMessageW(main->control(ids::Check1), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(4, SendMessageW(main->control(ids::Text1), EM_GETLIMITTEXT, 0, 0));
+    EXPECT_FALSE(main->Timer1.enabled());
+    EXPECT_TRUE(pointer.calls.empty()) << "start-up does not move the pointer";
+    EXPECT_TRUE(settings.writes.empty()) << "nothing is written until the window closes";
+}
+
+TEST_F(MainWindow, TabWalksTheControlsInDesignOrder) {
+    open();
+    const int order[] = {ids::Command3, ids::Text1, ids::Text2, ids::Text3, ids::Text4,
+                         ids::TimInt,   ids::Check1, ids::cmdRestoreDefaults, ids::cmdMacro};
+    HWND at = main->control(ids::Command3);
+    for (size_t i = 1; i < std::size(order); ++i) {
+        at = GetNextDlgTabItem(main->hwnd(), at, FALSE);
+        EXPECT_EQ(main->control(order[i]), at) << "tab stop " << i;
+    }
+}
+
+TEST_F(MainWindow, StatusLineFitsItsRoomWhole) {
+    open();
+    const HWND label = main->control(ids::info);
+    RECT room{};
+    GetClientRect(label, &room);
+    HDC dc = GetDC(label);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    for (const wchar_t* line : {L"In 65 secs, I'll switch to position 2 (9999,9999)",
+                                L"In 65 secs, I'll switch to position 1 (-999,-999)"}) {
+        RECT needed = room;
+        DrawTextW(dc, line, -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        EXPECT_LE(needed.right, room.right) << wp::win::toUtf8(line);
+        EXPECT_LE(needed.bottom, room.bottom) << wp::win::toUtf8(line);
+    }
+    SelectObject(dc, old);
+    ReleaseDC(label, dc);
+}
+
+TEST_F(MainWindow, SwitchWritesTheStatusLineBeforeMovingAndCountsAsInput) {
+    open();
+    std::wstring statusAtMove;
+    pointer.onMove = [&] { statusAtMove = status(); };
+    main->Command3_Click();
+    EXPECT_EQ(L"Stop moving", text(ids::Command3));
+    EXPECT_TRUE(main->Timer1.enabled());
+    EXPECT_TRUE(main->Timer2.enabled());
+    EXPECT_EQ(54000u, main->Timer1.interval());
+    EXPECT_EQ(60, main->iSecsLeft);
+    EXPECT_EQ(L"", status()) << "starting writes no status";
+
+    main->Timer1_Timer();
+    EXPECT_EQ(L"In 0 secs, I'll switch to position 2 (400,400)", statusAtMove);
+    ASSERT_EQ(2u, pointer.calls.size());
+    EXPECT_EQ(wp::test::RecordingPointer::Call::SetCursorPos, pointer.calls[0].kind);
+    EXPECT_EQ(0, pointer.calls[0].x);
+    EXPECT_EQ(0, pointer.calls[0].y);
+    EXPECT_EQ(wp::test::RecordingPointer::Call::UserInput, pointer.calls[1].kind);
+
+    main->Timer1_Timer();
+    EXPECT_EQ(L"In 0 secs, I'll switch to position 1 (0,0)", statusAtMove);
+    EXPECT_EQ(400, pointer.position.x);
+    EXPECT_EQ(400, pointer.position.y);
+}
+
+TEST_F(MainWindow, CountdownCountsDownAndRefillsFromTheInterval) {
+    open();
+    main->TimInt.setText(L"2");
+    main->Command3_Click();
+    EXPECT_EQ(2, main->iSecsLeft);
+    main->Timer2_Timer();
+    EXPECT_EQ(L"In 1 secs, I'll switch to position 1 (0,0)", status());
+    main->Timer2_Timer();
+    main->Timer2_Timer();
+    EXPECT_EQ(L"In 2 secs, I'll switch to position 1 (0,0)", status()) << "0 refills from the box";
+    main->Timer1_Timer();
+    main->Timer2_Timer();
+    EXPECT_EQ(L"In 1 secs, I'll switch to position 2 (400,400)", status());
+    EXPECT_EQ(2u, pointer.calls.size()) << "the countdown never moves the pointer";
+}
+
+TEST_F(MainWindow, StopAndStartContinuesWithTheOtherPosition) {
+    open();
+    main->Command3_Click();
+    main->Timer1_Timer();
+    main->Command3_Click();
+    EXPECT_EQ(L"Start moving", text(ids::Command3));
+    EXPECT_FALSE(main->Timer1.enabled());
+    EXPECT_FALSE(main->Timer2.enabled());
+    EXPECT_EQ(L"In 0 secs, I'll switch to position 2 (400,400)", status()) << "stopping keeps the line";
+    main->Command3_Click();
+    main->Timer1_Timer();
+    EXPECT_EQ(400, pointer.position.x);
+}
+
+TEST_F(MainWindow, IntervalTextsArrivingWhole) {
+    open();
+    const struct {
+        const wchar_t* given;
+        const wchar_t* kept;
+        unsigned period;
+    } cases[] = {
+        {L"-5", L"10", 9000}, {L"66", L"10", 9000}, {L"65.5", L"10", 9000}, {L"65", L"65", 58500},
+        {L"abc", L"0", 0},    {L"", L"0", 0},       {L"0.5", L"0.5", 450},  {L"007", L"7", 6300},
+        {L"1e1", L"10", 9000},
+    };
+    for (const auto& c : cases) {
+        main->TimInt.setText(L"33");
+        main->TimInt.setText(c.given);
+        EXPECT_EQ(c.kept, main->TimInt.text()) << wp::win::toUtf8(c.given);
+        EXPECT_EQ(c.period, main->Timer1.interval()) << wp::win::toUtf8(c.given);
+    }
+    main->TimInt.setText(L"0.5");
+    main->Command3_Click();
+    EXPECT_EQ(0, main->iSecsLeft) << "0.5 seconds counts down from 0 (halves to even)";
+}
+
+TEST_F(MainWindow, IntervalTextsTypedCharacterByCharacter) {
+    open();
+    selectAll(ids::TimInt);
+    type(ids::TimInt, L"-");
+    EXPECT_EQ(L"0", main->TimInt.text()) << "a leading minus is replaced at once";
+
+    selectAll(ids::TimInt);
+    type(ids::TimInt, L"6");
+    EXPECT_EQ(L"6", main->TimInt.text());
+    type(ids::TimInt, L"6");
+    EXPECT_EQ(L"10", main->TimInt.text()) << "66 is above 65";
+    EXPECT_EQ(9000u, main->Timer1.interval());
+
+    selectAll(ids::TimInt);
+    type(ids::TimInt, L"1.");
+    EXPECT_EQ(L"1", main->TimInt.text()) << "the point is taken away at once";
+    type(ids::TimInt, L"5");
+    EXPECT_EQ(L"15", main->TimInt.text()) << "the caret stays at the end after a rewrite";
+    EXPECT_EQ(13500u, main->Timer1.interval());
+}
+
+TEST_F(MainWindow, AValidEditWhileRunningRestartsThePeriodAndKeepsTheCount) {
+    open();
+    main->Command3_Click();
+    main->Timer2_Timer();
+    EXPECT_EQ(59, main->iSecsLeft);
+    main->TimInt.setText(L"30");
+    EXPECT_TRUE(main->Timer1.enabled());
+    EXPECT_EQ(27000u, main->Timer1.interval());
+    EXPECT_EQ(59, main->iSecsLeft);
+}
+
+TEST_F(MainWindow, PositionEditsWhileRunningAreUsedAsTheyStand) {
+    open();
+    main->Command3_Click();
+    main->Text3.setText(L"0400");
+    main->Text4.setText(L"12");
+    main->Timer1_Timer();
+    EXPECT_EQ(L"In 0 secs, I'll switch to position 2 (0400,12)", status());
+    main->Timer1_Timer();
+    EXPECT_EQ(400, pointer.position.x);
+    EXPECT_EQ(12, pointer.position.y);
+
+    main->Text1.setText(L"2.5");
+    main->Text2.setText(L"3.5");
+    main->Timer1_Timer();
+    EXPECT_EQ(2, pointer.position.x) << "halves to even";
+    EXPECT_EQ(4, pointer.position.y);
+}
+
+TEST_F(MainWindow, ASwitchToABoxThatIsNotANumberSkipsTheMoveAndKeepsTheCycle) {
+    open();
+    main->Command3_Click();
+    main->Text2.setText(L"y?");
+    main->Timer1_Timer();
+    EXPECT_TRUE(pointer.calls.empty());
+    EXPECT_EQ(L"In 0 secs, I'll switch to position 2 (400,400)", status());
+    EXPECT_TRUE(main->bAtPosition1);
+    main->Timer1_Timer();
+    EXPECT_EQ(400, pointer.position.x);
+}
+
+TEST_F(MainWindow, RealTimersSwitchAtTheSetPeriod) {
+    open();
+    main->TimInt.setText(L"0.05"); // 45 ms
+    main->Command3_Click();
+    flushEvents(400);
+    const auto moves = pointer.moves();
+    ASSERT_GE(moves.size(), 3u);
+    EXPECT_LE(moves.size(), 10u);
+    EXPECT_EQ(0, moves[0].x);
+    EXPECT_EQ(400, moves[1].x);
+    EXPECT_EQ(0, moves[2].x);
+    main->Command3_Click();
+    const size_t stopped = pointer.moves().size();
+    flushEvents(150);
+    EXPECT_EQ(stopped, pointer.moves().size()) << "a stopped cycle does not switch";
+}
+
+TEST_F(MainWindow, LoadsTheSixStoredValues) {
+    storeSix(L"10", L"20", L"30", L"40", L"5", L"0");
+    open();
+    EXPECT_EQ(L"10", main->Text1.text());
+    EXPECT_EQ(L"20", main->Text2.text());
+    EXPECT_EQ(L"30", main->Text3.text());
+    EXPECT_EQ(L"40", main->Text4.text());
+    EXPECT_EQ(L"5", main->TimInt.text());
+    EXPECT_EQ(4500u, main->Timer1.interval()) << "loading raises the interval handling";
+    EXPECT_FALSE(main->Check1.checked());
+}
+
+TEST_F(MainWindow, LoadingHandlesOddStoredValues) {
+    storeSix(L"10", L"abc", L"", L"40", L"66", L"1");
+    open();
+    EXPECT_EQ(L"abc", main->Text2.text()) << "positions load as stored";
+    EXPECT_EQ(L"", main->Text3.text());
+    EXPECT_EQ(L"10", main->TimInt.text());
+    EXPECT_TRUE(main->Check1.checked());
+
+    for (const wchar_t* odd : {L"2", L"yes", L"", L" 1"}) {
+        storeSix(L"1", L"2", L"3", L"4", L"5", odd);
+        main.reset();
+        open();
+        EXPECT_FALSE(main->Check1.checked()) << wp::win::toUtf8(odd);
+    }
+}
+
+TEST_F(MainWindow, AnEmptyPositionOneXLoadsNothing) {
+    storeSix(L"", L"20", L"30", L"40", L"5", L"1");
+    open();
+    EXPECT_EQ(L"0", main->Text2.text());
+    EXPECT_EQ(L"400", main->Text3.text());
+    EXPECT_EQ(L"60", main->TimInt.text());
+    EXPECT_FALSE(main->Check1.checked());
+}
+
+TEST_F(MainWindow, ClosingSavesTheSixValuesThenEndsTheProgram) {
+    open();
+    main->Text1.setText(L"");
+    main->Text4.setText(L"77");
+    main->TimInt.setText(L"3");
+    main->Check1.setChecked(true);
+    SendMessageW(main->hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(1, endCalls);
+    const std::vector<std::wstring> expected = {L"Position1/x=",       L"Position1/y=0",       L"Position2/x=400",
+                                                L"Position2/y=77",     L"Settings/interval=3", L"Settings/ShowHelpers=1"};
+    EXPECT_EQ(expected, settings.writes);
+}
+
+TEST_F(MainWindow, RestoreDefaultsWhileRunningKeepsRunning) {
+    storeSix(L"1", L"2", L"3", L"4", L"5", L"1");
+    open();
+    main->Command3_Click();
+    SendMessageW(main->control(ids::cmdRestoreDefaults), BM_CLICK, 0, 0);
+    EXPECT_EQ(L"0", main->Text1.text());
+    EXPECT_EQ(L"0", main->Text2.text());
+    EXPECT_EQ(L"400", main->Text3.text());
+    EXPECT_EQ(L"400", main->Text4.text());
+    EXPECT_EQ(L"60", main->TimInt.text());
+    EXPECT_FALSE(main->Check1.checked());
+    EXPECT_TRUE(main->Timer1.enabled());
+    EXPECT_EQ(54000u, main->Timer1.interval());
+    EXPECT_EQ(L"Stop moving", text(ids::Command3));
+    EXPECT_TRUE(settings.writes.empty());
+}
+
+TEST_F(MainWindow, EnterPressesTheStartButton) {
+    open();
+    SetForegroundWindow(main->hwnd());
+    SetFocus(main->control(ids::Text1));
+    PostMessageW(main->control(ids::Text1), WM_KEYDOWN, VK_RETURN, 1);
+    flushEvents(50);
+    EXPECT_EQ(L"Stop moving", text(ids::Command3));
+}
+
+} // namespace

@@ -1,0 +1,55 @@
+#include "support.h"
+
+#include "win/pump.h"
+#include "win/text.h"
+
+namespace wp::test {
+
+void flushEvents(DWORD milliseconds) {
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    for (;;) {
+        win::letPendingEventsRun();
+        const ULONGLONG now = GetTickCount64();
+        if (now >= end) break;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+    }
+}
+
+std::wstring textOf(HWND hwnd) { return win::windowText(hwnd); }
+
+std::wstring MemorySettings::read(const std::wstring& section, const std::wstring& key) {
+    const auto found = values.find({section, key});
+    return found == values.end() ? std::wstring() : found->second;
+}
+
+void MemorySettings::write(const std::wstring& section, const std::wstring& key, const std::wstring& value) {
+    values[{section, key}] = value;
+    writes.push_back(section + L"/" + key + L"=" + value);
+}
+
+void RecordingPointer::setCursorPos(std::int32_t x, std::int32_t y) {
+    calls.push_back({Call::SetCursorPos, x, y});
+    position = {x, y};
+    if (onMove) onMove();
+}
+
+void RecordingPointer::reportUserInput() { calls.push_back({Call::UserInput, 0, 0}); }
+
+std::vector<POINT> RecordingPointer::moves() const {
+    std::vector<POINT> out;
+    for (const Call& call : calls)
+        if (call.kind == Call::SetCursorPos) out.push_back({call.x, call.y});
+    return out;
+}
+
+PointerGuard::PointerGuard() {
+    GetCursorPos(&saved_);
+    ClipCursor(nullptr);
+}
+
+PointerGuard::~PointerGuard() {
+    ClipCursor(nullptr);
+    SetCursorPos(saved_.x, saved_.y);
+}
+
+} // namespace wp::test

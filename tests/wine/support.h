@@ -1,0 +1,59 @@
+// Helpers shared by the window tests.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/pointer.h"
+#include "win/settings_store.h"
+
+namespace wp::test {
+
+// Runs the window messages that arrive within the given time (timers included).
+void flushEvents(DWORD milliseconds = 50);
+
+std::wstring textOf(HWND hwnd);
+
+// A settings store in memory that records the order of its writes.
+class MemorySettings final : public win::SettingsStore {
+public:
+    std::map<std::pair<std::wstring, std::wstring>, std::wstring> values;
+    std::vector<std::wstring> writes; // "section/key=value"
+
+    std::wstring read(const std::wstring& section, const std::wstring& key) override;
+    void write(const std::wstring& section, const std::wstring& key, const std::wstring& value) override;
+};
+
+// Records what the program sends to the pointer and keeps the position it was given.
+class RecordingPointer final : public PointerPort {
+public:
+    struct Call {
+        enum Kind { SetCursorPos, UserInput } kind;
+        std::int32_t x, y;
+    };
+    std::vector<Call> calls;
+    POINT position{-1, -1};
+    // Runs at each move, so a test can look at the windows at that moment.
+    std::function<void()> onMove;
+
+    void setCursorPos(std::int32_t x, std::int32_t y) override;
+    void reportUserInput() override;
+    std::vector<POINT> moves() const;
+};
+
+// Saves the pointer and frees any confinement; puts both back at the end of a test.
+class PointerGuard {
+public:
+    PointerGuard();
+    ~PointerGuard();
+
+private:
+    POINT saved_{};
+};
+
+} // namespace wp::test

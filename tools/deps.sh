@@ -1,0 +1,20 @@
+# Sourced by the tools: installs the Debian packages that are missing (as root), or says how.
+need_packages() {
+    local missing=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing packages. Run as root:" >&2
+        echo "  apt-get update && apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+build_packages=(g++ cmake make git googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+wine_packages=(wine64 libwine fonts-wine xvfb xauth xdotool)

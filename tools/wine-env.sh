@@ -1,0 +1,47 @@
+# Sourced by the tools: Wine in a prefix of our own under build/, never the user's.
+repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX="${WANDERPOINT_WINEPREFIX:-$repo_root/build/wineprefix}"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+WINE=/usr/lib/wine/wine64
+[ -x "$WINE" ] || WINE=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
+WINESERVER=/usr/lib/wine/wineserver
+[ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+
+# Creates the prefix on first use (about ten seconds).
+wine_prefix_ready() {
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        mkdir -p "$WINEPREFIX"
+        "$WINE" wineboot --init >/dev/null 2>&1 || true
+        "$WINESERVER" -w
+    fi
+}
+
+# Starts Xvfb on a free display unless one is given; sets DISPLAY and xvfb_pid.
+xvfb_pid=""
+display_ready() {
+    if [ -n "${DISPLAY:-}" ] && [ -z "${WANDERPOINT_FORCE_XVFB:-}" ]; then return 0; fi
+    local n
+    for n in $(seq 90 140); do
+        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+            xvfb_pid=$!
+            export DISPLAY=":$n"
+            local i
+            for i in $(seq 1 50); do
+                [ -e "/tmp/.X11-unix/X$n" ] && return 0
+                sleep 0.1
+            done
+            echo "Xvfb did not start on :$n" >&2
+            return 1
+        fi
+    done
+    echo "no free X display number" >&2
+    return 1
+}
+
+# Ends only what we started: our Xvfb and the wineserver of our own prefix.
+wine_teardown() {
+    "$WINESERVER" -k >/dev/null 2>&1 || true
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+}
