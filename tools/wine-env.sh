@@ -40,6 +40,15 @@ display_ready() {
     return 1
 }
 
+# Keeps one wineserver for a whole run and starts Wine's own services with their output going
+# nowhere: a service started by a test process would inherit that test's output pipe and keep
+# whoever reads it (CTest) waiting until its timeout.
+wine_session_ready() {
+    wine_prefix_ready
+    "$WINESERVER" -p
+    "$WINE" cmd.exe /c exit 0 >/dev/null 2>&1 </dev/null || true
+}
+
 # Ends only what we started: our Xvfb and the wineserver of our own prefix.
 wine_teardown() {
     "$WINESERVER" -k >/dev/null 2>&1 || true
