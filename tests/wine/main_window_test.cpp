@@ -23,7 +23,7 @@ protected:
 
     void open() {
         main = std::make_unique<FrmMain>(wp::app::MainWindowDeps{settings, pointer, [this] { ++endCalls; }});
-        ASSERT_TRUE(main->open(SW_SHOWNOACTIVATE));
+        ASSERT_TRUE(main->open(SW_SHOWNOACTIVATE)) << "error " << GetLastError();
     }
     void storeSix(const wchar_t* x1, const wchar_t* y1, const wchar_t* x2, const wchar_t* y2, const wchar_t* interval,
                   const wchar_t* helpers) {
