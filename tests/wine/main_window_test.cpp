@@ -8,6 +8,11 @@
 #include "win/text.h"
 
 namespace ids = wp::app::main_ids;
+
+static bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b); }
+static std::ostream& operator<<(std::ostream& out, const RECT& r) {
+    return out << '{' << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom << '}';
+}
 using wp::app::FrmMain;
 using wp::test::flushEvents;
 using wp::test::textOf;
@@ -82,6 +87,11 @@ TEST_F(MainWindow, OpensWithTheDesignLayoutAtNinetySixDpi) {
         EXPECT_EQ(e.rect.right, r.right) << e.id;
         EXPECT_EQ(e.rect.bottom, r.bottom) << e.id;
     }
+    RECT bar{};
+    GetWindowRect(main->control(ids::picLeftBar), &bar);
+    MapWindowPoints(nullptr, main->hwnd(), reinterpret_cast<POINT*>(&bar), 2);
+    EXPECT_EQ((RECT{0, 0, 17, 160}), bar) << "the side bar is docked left, full height";
+    EXPECT_TRUE(IsWindowVisible(main->control(ids::picLeftBar)));
     EXPECT_EQ(BST_UNCHECKED, SendMessageW(main->control(ids::Check1), BM_GETCHECK, 0, 0));
     EXPECT_EQ(4, SendMessageW(main->control(ids::Text1), EM_GETLIMITTEXT, 0, 0));
     EXPECT_FALSE(main->Timer1.enabled());
