@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "about/frmAbout.h"
 #include "app/app_info.h"
 #include "app/frmMain_ids.h"
 #include "core/interval.h"
@@ -222,6 +223,8 @@ void FrmMain::cmdRestoreDefaults_Click() {
 void FrmMain::cmdMacro_Click() {
     // The macro tool hooks in here.
 }
+
+void FrmMain::Image3_Click() { about::showAboutWindow(hwnd()); }
 
 void FrmMain::LoadSettings() {
     const std::wstring title = appTitle();

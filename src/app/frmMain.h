@@ -49,6 +49,7 @@ public:
     void Check1_Click();
     void cmdRestoreDefaults_Click();
     void cmdMacro_Click();
+    void Image3_Click();
     void LoadSettings();
     void SaveSettings();
 
