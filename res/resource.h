@@ -2,3 +2,7 @@
 #pragma once
 
 #define IDI_WANDERPOINT 1
+
+/* The about window: 400-499 */
+#define IDB_ABOUT_LOGO 400
+#define IDC_POINTING_HAND 401

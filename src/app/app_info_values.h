@@ -7,7 +7,8 @@
 #define WP_APP_REVISION 1
 #define WP_APP_COMMENTS "Moves the mouse at specified intervals. Capable of running macros"
 #define WP_APP_DESCRIPTION WP_APP_COMMENTS "."
-#define WP_APP_COPYRIGHT "Copyright (C) 2026 the Wanderpoint developers"
+/* One line in the about window: its copyright label is 216 pixels wide. */
+#define WP_APP_COPYRIGHT "Copyright (C) 2026 Wanderpoint"
 #define WP_APP_COMPANY "."
 #define WP_APP_INTERNAL_NAME "Wandrpnt"
 #define WP_APP_FILE_NAME "Wandrpnt.exe"

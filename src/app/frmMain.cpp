@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "about/frmAbout.h"
 #include "app/app_info.h"
 #include "app/frmMain_ids.h"
 #include "core/interval.h"
@@ -95,12 +96,15 @@ bool FrmMain::open(int showCommand) {
     createControls();
     Form_Load();
     ShowWindow(hwnd(), showCommand);
+    Form_Resize(); // the first showing counts as a resize
     UpdateWindow(hwnd());
     return true;
 }
 
 void FrmMain::createControls() {
     picLeftBar.create(hwnd(), ids::picLeftBar, RGB(0, 0, 0));
+    picLeftBar.setFont({L"Arial", 9.75, true});
+    picLeftBar.setForeColor(RGB(255, 255, 255));
     for (const ControlDesign& design : designTable) {
         win::createControl(hwnd(), {design.className, design.text, design.style, design.exStyle, design.rect, design.id},
                            dpi_);
@@ -142,10 +146,15 @@ void FrmMain::Form_Resize() {
     GetClientRect(hwnd(), &client);
     SetWindowPos(picLeftBar.hwnd(), nullptr, 0, 0, dpi_.scale(sideBarWidth96), client.bottom,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(picLeftBar.hwnd(), nullptr, FALSE);
+    if (sideBar) sideBar->Draw();
 }
 
-void FrmMain::Form_Load() { LoadSettings(); }
+void FrmMain::Form_Load() {
+    if (!sideBar) sideBar = std::make_unique<sidebar::SideBar>();
+    sideBar->DrawingObject(&picLeftBar);
+    sideBar->Caption(L"Wanderpoint");
+    LoadSettings();
+}
 
 void FrmMain::Form_Unload() {
     SaveSettings();
@@ -214,6 +223,8 @@ void FrmMain::cmdRestoreDefaults_Click() {
 void FrmMain::cmdMacro_Click() {
     // The macro tool hooks in here.
 }
+
+void FrmMain::Image3_Click() { about::showAboutWindow(hwnd()); }
 
 void FrmMain::LoadSettings() {
     const std::wstring title = appTitle();

@@ -3,9 +3,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "core/pointer.h"
+#include "sidebar/side_bar.h"
 #include "win/controls.h"
 #include "win/handle.h"
 #include "win/picture_box.h"
@@ -47,6 +49,7 @@ public:
     void Check1_Click();
     void cmdRestoreDefaults_Click();
     void cmdMacro_Click();
+    void Image3_Click();
     void LoadSettings();
     void SaveSettings();
 
@@ -55,6 +58,7 @@ public:
     win::WindowTimer Timer1{timer1Id};
     win::WindowTimer Timer2{timer2Id};
     win::PictureBox picLeftBar;
+    std::unique_ptr<sidebar::SideBar> sideBar; // paints picLeftBar
 
     bool bAtPosition1 = false;
     std::int16_t iSecsLeft = 0;

@@ -59,8 +59,12 @@ struct CloseKernelHandle {
 struct DestroyWindowHandle {
     void operator()(HWND h) const { DestroyWindow(h); }
 };
+struct DeleteMemoryDC {
+    void operator()(HDC h) const { DeleteDC(h); }
+};
 
 using Brush = Unique<HBRUSH, DeleteGdiObject>;
+using Pen = Unique<HPEN, DeleteGdiObject>;
 using Font = Unique<HFONT, DeleteGdiObject>;
 using Region = Unique<HRGN, DeleteGdiObject>;
 using Bitmap = Unique<HBITMAP, DeleteGdiObject>;
@@ -69,6 +73,7 @@ using Menu = Unique<HMENU, DestroyMenuHandle>;
 using RegKey = Unique<HKEY, CloseRegKey>;
 using KernelHandle = Unique<HANDLE, CloseKernelHandle>;
 using OwnedWindow = Unique<HWND, DestroyWindowHandle>;
+using MemoryDC = Unique<HDC, DeleteMemoryDC>; // from CreateCompatibleDC
 
 // A window's DC, released to the same window it came from.
 class WindowDC {

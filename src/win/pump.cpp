@@ -36,4 +36,18 @@ void letPendingEventsRun() {
 
 bool quitRequested() { return quitSeen; }
 
+void runMessageLoopWhile(const std::function<bool()>& keepRunning) {
+    MSG msg{};
+    while (keepRunning()) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == -1) return;
+        if (got == 0) {
+            quitSeen = true;
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        dispatchMessage(msg);
+    }
+}
+
 } // namespace wp::win

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 namespace wp::win {
 
 // Pre-translates (our windows' keyboard handling), translates and dispatches one message.
@@ -16,5 +18,9 @@ int runMessageLoop();
 void letPendingEventsRun();
 
 bool quitRequested();
+
+// The pump run as a modal window's loop: dispatches messages while keepRunning() holds. A WM_QUIT
+// ends it and is posted again for the outer loop.
+void runMessageLoopWhile(const std::function<bool()>& keepRunning);
 
 } // namespace wp::win

@@ -1,0 +1,491 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "about/frmAbout.h"
+#include "about/frmAbout_ids.h"
+#include "app/frmMain.h"
+#include "app/frmMain_ids.h"
+#include "res/resource.h"
+#include "support.h"
+#include "win/text.h"
+
+namespace ids = wp::about::about_ids;
+using wp::about::FrmAbout;
+using wp::test::flushEvents;
+using wp::test::textOf;
+
+namespace {
+
+class RecordingShell final : public wp::about::ShellPort {
+public:
+    struct Call {
+        HWND owner;
+        std::string verb, file, parameters, directory;
+        int showCommand;
+    };
+    std::vector<Call> calls;
+
+    void shellExecute(HWND owner, const char* verb, const char* file, const char* parameters, const char* directory,
+                      int showCommand) override {
+        calls.push_back({owner, verb, file, parameters, directory, showCommand});
+    }
+};
+
+RECT clientRectOf(HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+POINT centreOnScreen(HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void sendKey(WORD key, bool down) {
+    INPUT input{INPUT_KEYBOARD};
+    input.ki.wVk = key;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof input);
+}
+
+void sendButton(DWORD flags) {
+    INPUT input{INPUT_MOUSE};
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+void clickAt(POINT at) {
+    SetCursorPos(at.x, at.y);
+    flushEvents(30);
+    sendButton(MOUSEEVENTF_LEFTDOWN);
+    sendButton(MOUSEEVENTF_LEFTUP);
+    flushEvents(100);
+}
+
+class AboutWindow : public ::testing::Test {
+protected:
+    RecordingShell shell;
+    wp::app::AppInfo info = wp::app::appInfo;
+    std::unique_ptr<FrmAbout> about;
+    wp::test::PointerGuard pointerGuard;
+
+    void load(HWND owner = nullptr) {
+        about = std::make_unique<FrmAbout>(wp::about::AboutDeps{shell, info});
+        ASSERT_TRUE(about->load(owner));
+    }
+    HWND control(int id) const { return about->control(id); }
+    RECT rect(int id) const { return clientRectOf(control(id)); }
+    std::wstring text(int id) const { return textOf(control(id)); }
+    COLORREF pixel(int x, int y) const {
+        wp::win::WindowDC dc(about->hwnd());
+        return GetPixel(dc.get(), x, y);
+    }
+};
+
+TEST_F(AboutWindow, ShowsTheDesignLayoutFilledFromTheApplicationInformation) {
+    load();
+    RECT client{};
+    GetClientRect(about->hwnd(), &client);
+    EXPECT_EQ(312, client.right);
+    EXPECT_EQ(213, client.bottom);
+    EXPECT_EQ(L"About", textOf(about->hwnd()));
+    const LONG_PTR style = GetWindowLongPtrW(about->hwnd(), GWL_STYLE);
+    const LONG_PTR exStyle = GetWindowLongPtrW(about->hwnd(), GWL_EXSTYLE);
+    EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
+    EXPECT_FALSE(exStyle & WS_EX_APPWINDOW) << "not in the task bar";
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+
+    const struct {
+        int id;
+        RECT rect;
+        const wchar_t* text;
+        const wchar_t* toolTip;
+    } expected[] = {
+        {ids::lblVersion, {104, 32, 313, 48}, L"1.06.0001", nullptr},
+        {ids::picCont, {104, 48, 321, 169}, L"", nullptr},
+        {ids::lblComments, {8, 0, 206, 104}, L"Moves the mouse at specified intervals. Capable of running macros",
+         nullptr},
+        {ids::lblDisc, {8, 104, 97, 193},
+         L"Use this product at your own risk. Do not blame me if anything goes wrong. If you don't agree with this, "
+         L"then stop using this product.",
+         L"Disclaimer"},
+        {ids::lblCopyright, {96, 176, 312, 189}, L"Copyright (C) 2026 Wanderpoint", nullptr},
+        {ids::lblWeb, {0, 195, 141, 211}, L"https://wp.example.org", L"Web site"},
+        {ids::lblEmail, {144, 195, 309, 211}, L"wanderpoint@example.org", L"E-mail"},
+    };
+    const HWND toolTips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
+    for (const auto& e : expected) {
+        const HWND child = control(e.id);
+        ASSERT_NE(nullptr, child) << e.id;
+        EXPECT_EQ(e.text, textOf(child)) << e.id;
+        const RECT r = rect(e.id);
+        EXPECT_EQ(e.rect.left, r.left) << e.id;
+        EXPECT_EQ(e.rect.top, r.top) << e.id;
+        EXPECT_EQ(e.rect.right, r.right) << e.id;
+        EXPECT_EQ(e.rect.bottom, r.bottom) << e.id;
+        if (e.id != ids::picCont) {
+            wchar_t className[32]{};
+            GetClassNameW(child, className, 32);
+            EXPECT_STRCASEEQ("Static", wp::win::toUtf8(className).c_str()) << "screen readers read labels";
+        }
+        if (e.toolTip) {
+            ASSERT_NE(nullptr, toolTips);
+            wchar_t tip[64]{};
+            TOOLINFOW tool{sizeof tool};
+            tool.hwnd = about->hwnd();
+            tool.uId = reinterpret_cast<UINT_PTR>(child);
+            tool.lpszText = tip;
+            SendMessageW(toolTips, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&tool));
+            EXPECT_EQ(e.toolTip, std::wstring(tip)) << e.id;
+        }
+    }
+    EXPECT_EQ(about->picCont.hwnd(), GetParent(control(ids::lblComments)));
+    EXPECT_EQ(L"Wanderpoint", text(ids::lblTit));
+    EXPECT_EQ(96, rect(ids::lblTit).left) << "a short title keeps its place";
+    const RECT logo = about->imgLogo();
+    EXPECT_EQ(16, logo.left);
+    EXPECT_EQ(8, logo.top);
+    EXPECT_EQ(65, logo.right);
+    EXPECT_EQ(84, logo.bottom);
+}
+
+TEST_F(AboutWindow, TextsFitTheirLabels) {
+    load();
+    for (int id : {ids::lblVersion, ids::lblCopyright, ids::lblWeb, ids::lblEmail, ids::lblDisc}) {
+        const HWND label = control(id);
+        RECT room{};
+        GetClientRect(label, &room);
+        wp::win::WindowDC dc(label);
+        wp::win::SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+        RECT needed = room;
+        const std::wstring line = textOf(label);
+        DrawTextW(dc.get(), line.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        EXPECT_LE(needed.right, room.right) << wp::win::toUtf8(line);
+        EXPECT_LE(needed.bottom, room.bottom) << wp::win::toUtf8(line);
+    }
+}
+
+TEST_F(AboutWindow, PaintsItsColoursUnderTransparentLabels) {
+    load();
+    about->show();
+    flushEvents(100);
+    EXPECT_EQ(RGB(192, 255, 255), pixel(300, 10)) << "background";
+    EXPECT_EQ(RGB(192, 255, 255), pixel(200, 160)) << "picCont's background is the window's";
+    EXPECT_EQ(RGB(0, 0, 255), pixel(5, 193)) << "Shape1";
+    EXPECT_EQ(RGB(0, 0, 255), pixel(139, 209)) << "through lblWeb";
+    EXPECT_EQ(RGB(0, 0, 255), pixel(307, 197)) << "through lblEmail";
+    EXPECT_EQ(RGB(128, 255, 255), pixel(144, 205)) << "Line1";
+    EXPECT_EQ(RGB(0, 0, 255), pixel(141, 205)) << "Line1 is two pixels wide";
+    EXPECT_EQ(RGB(192, 255, 255), pixel(101, 60)) << "left of picCont";
+    EXPECT_EQ(RGB(255, 255, 128), pixel(16 + 8, 8 + 8)) << "the logo's yellow disc";
+
+    int red = 0, blueText = 0, white = 0;
+    for (int y = 0; y < 213; ++y) {
+        for (int x = 0; x < 312; ++x) {
+            const COLORREF c = pixel(x, y);
+            red += c == RGB(255, 0, 0) && y < 33;
+            blueText += c == RGB(0, 0, 255) && y > 32 && y < 48;
+            white += c == RGB(255, 255, 255) && y > 195;
+        }
+    }
+    EXPECT_GT(red, 50) << "the red title";
+    EXPECT_GT(blueText, 20) << "the blue version";
+    EXPECT_GT(white, 50) << "the white links on the band";
+}
+
+TEST_F(AboutWindow, OpensCentredOnTheMainWindow) {
+    wp::test::MemorySettings settings;
+    wp::test::RecordingPointer pointer;
+    wp::app::FrmMain main({settings, pointer, [] {}});
+    ASSERT_TRUE(main.open(SW_SHOWNOACTIVATE));
+    SetWindowPos(main.hwnd(), nullptr, 300, 250, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    load(main.hwnd());
+    RECT outer{}, owner{};
+    GetWindowRect(about->hwnd(), &outer);
+    GetWindowRect(main.hwnd(), &owner);
+    EXPECT_NEAR((owner.left + owner.right) / 2, (outer.left + outer.right) / 2, 1);
+    EXPECT_NEAR((owner.top + owner.bottom) / 2, (outer.top + outer.bottom) / 2, 1);
+}
+
+TEST_F(AboutWindow, TitleWiderThanTheCommentsSpansTheWindow) {
+    const struct {
+        const char* title;
+        bool spans;
+    } cases[] = {{"W", false}, {"Wanderpoint", false}, {"Wanderpoint Wanderpoint", true}};
+    for (const auto& c : cases) {
+        info.Title = c.title;
+        load();
+        const RECT title = rect(ids::lblTit);
+        RECT outer{};
+        GetWindowRect(about->hwnd(), &outer);
+        EXPECT_EQ(wp::win::toWide(c.title), text(ids::lblTit));
+        if (c.spans) {
+            EXPECT_EQ(0, title.left) << c.title;
+            EXPECT_EQ(outer.right - outer.left, title.right - title.left) << c.title;
+        } else {
+            EXPECT_EQ(96, title.left) << c.title;
+            EXPECT_LE(title.right - title.left, 198) << c.title;
+        }
+        EXPECT_EQ(0, title.top);
+        EXPECT_GT(title.bottom, 10) << "sized to the text's height";
+    }
+}
+
+TEST_F(AboutWindow, VersionLineKeepsEveryDigit) {
+    info.Major = 2;
+    info.Minor = 10;
+    info.Revision = 12345;
+    load();
+    EXPECT_EQ(L"2.10.12345", text(ids::lblVersion));
+}
+
+TEST_F(AboutWindow, ShortCommentsStopScrollingAtTheFirstTick) {
+    load();
+    about->show();
+    EXPECT_TRUE(about->tmrScroll.enabled());
+    EXPECT_EQ(50u, about->tmrScroll.interval());
+    flushEvents(150);
+    EXPECT_FALSE(about->tmrScroll.enabled());
+    const RECT r = rect(ids::lblComments);
+    EXPECT_EQ(0, r.top);
+    EXPECT_LT(r.bottom, 121) << "sized to the wrapped text";
+    EXPECT_EQ(198, r.right - r.left);
+}
+
+TEST_F(AboutWindow, LongCommentsRiseAndReenterBelowTheContainer) {
+    std::string comments;
+    for (int i = 0; i < 12; ++i) comments += "A line of comments that is long enough to wrap. ";
+    info.Comments = comments;
+    load();
+    about->show();
+    about->tmrScroll.setEnabled(false); // ticked by hand below
+    about->tmrScroll_Timer();
+    const int height = rect(ids::lblComments).bottom - rect(ids::lblComments).top;
+    ASSERT_GT(height, 121);
+    EXPECT_EQ(0, rect(ids::lblComments).top);
+    about->tmrScroll_Timer();
+    EXPECT_EQ(-1, rect(ids::lblComments).top);
+    int ticks = 2;
+    while (rect(ids::lblComments).top < 0 && ticks < 5000) {
+        about->tmrScroll_Timer();
+        ++ticks;
+    }
+    EXPECT_EQ(2 * height, ticks) << "half a pixel a tick until wholly above";
+    EXPECT_EQ(123, rect(ids::lblComments).top);
+    about->tmrScroll.setEnabled(true);
+    flushEvents(400);
+    EXPECT_TRUE(about->tmrScroll.enabled()) << "runs while the window is open";
+    EXPECT_LT(rect(ids::lblComments).top, 123) << "and rises again";
+}
+
+TEST_F(AboutWindow, LogoFollowsOnlyWhileCtrlAndLeftAreHeld) {
+    load();
+    about->show();
+    RECT outer{};
+    GetWindowRect(about->hwnd(), &outer);
+    SetCursorPos(outer.left + 100, outer.top + 100);
+    const RECT home = about->imgLogo();
+
+    about->imgLogo_MouseDown(1, 2 | 1, 5, 5); // Ctrl + Shift
+    about->imgLogo_MouseDown(2, 2, 5, 5);     // right with Ctrl
+    about->Timer1_Timer();
+    EXPECT_FALSE(about->bMoveLogo);
+    EXPECT_EQ(home.left, about->imgLogo().left);
+    EXPECT_EQ(50u, about->Timer1.interval()) << "every tick sets 50 ms";
+
+    about->imgLogo_MouseDown(1, 2, 5, 5);
+    EXPECT_TRUE(about->bMoveLogo);
+    about->Timer1_Timer();
+    EXPECT_EQ(76, about->imgLogo().left) << "100 - 24.5, half to even";
+    EXPECT_EQ(62, about->imgLogo().top);
+    EXPECT_EQ(49, about->imgLogo().right - about->imgLogo().left);
+
+    about->imgLogo_MouseUp(2, 0, 0, 0);
+    EXPECT_FALSE(about->bMoveLogo) << "any release";
+    EXPECT_EQ(200u, about->Timer1.interval());
+    EXPECT_EQ(76, about->imgLogo().left) << "home at the next tick";
+    about->Timer1_Timer();
+    EXPECT_EQ(16, about->imgLogo().left);
+    EXPECT_EQ(8, about->imgLogo().top);
+
+    SendMessageW(about->hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(about->exists());
+    EXPECT_FALSE(about->Timer1.enabled()) << "closing ends both timers";
+    EXPECT_FALSE(about->tmrScroll.enabled());
+}
+
+TEST_F(AboutWindow, RealCtrlLeftPressOnTheLogoDragsItAndTheReleaseSendsItHome) {
+    load();
+    about->show();
+    SetForegroundWindow(about->hwnd());
+    flushEvents(100);
+    POINT onLogo{20, 20};
+    ClientToScreen(about->hwnd(), &onLogo);
+    SetCursorPos(onLogo.x, onLogo.y);
+    flushEvents(50);
+
+    sendButton(MOUSEEVENTF_LEFTDOWN);
+    flushEvents(50);
+    EXPECT_FALSE(about->bMoveLogo) << "no Ctrl";
+    sendButton(MOUSEEVENTF_LEFTUP);
+    flushEvents(50);
+
+    sendKey(VK_CONTROL, true);
+    sendButton(MOUSEEVENTF_LEFTDOWN);
+    flushEvents(50);
+    EXPECT_TRUE(about->bMoveLogo);
+    SetCursorPos(onLogo.x + 60, onLogo.y + 40);
+    flushEvents(400);
+    RECT outer{};
+    GetWindowRect(about->hwnd(), &outer);
+    const RECT logo = about->imgLogo();
+    EXPECT_NEAR(onLogo.x + 60 - outer.left, (logo.left + logo.right) / 2, 1) << "centre at the pointer's offset";
+    EXPECT_NEAR(onLogo.y + 40 - outer.top, (logo.top + logo.bottom) / 2, 1);
+    EXPECT_EQ(50u, about->Timer1.interval());
+
+    sendButton(MOUSEEVENTF_LEFTUP);
+    sendKey(VK_CONTROL, false);
+    flushEvents(30);
+    EXPECT_FALSE(about->bMoveLogo) << "released away from the logo: it still hears the release";
+    EXPECT_EQ(200u, about->Timer1.interval());
+    flushEvents(300);
+    EXPECT_EQ(16, about->imgLogo().left);
+    EXPECT_EQ(8, about->imgLogo().top);
+    EXPECT_EQ(nullptr, GetCapture());
+}
+
+TEST_F(AboutWindow, LinksAskTheShellToOpenTheAddresses) {
+    load();
+    about->show();
+    SetForegroundWindow(about->hwnd());
+    flushEvents(100);
+    clickAt(centreOnScreen(control(ids::lblWeb)));
+    clickAt(centreOnScreen(control(ids::lblEmail)));
+    clickAt(centreOnScreen(control(ids::lblCopyright)));
+    ASSERT_EQ(2u, shell.calls.size());
+    const struct {
+        const char* file;
+    } expected[] = {{"https://wp.example.org"}, {"mailto:wanderpoint@example.org"}};
+    for (size_t i = 0; i < 2; ++i) {
+        const auto& call = shell.calls[i];
+        EXPECT_EQ(nullptr, call.owner);
+        EXPECT_EQ("Open", call.verb);
+        EXPECT_EQ(expected[i].file, call.file);
+        EXPECT_EQ("", call.parameters);
+        EXPECT_EQ("", call.directory);
+        EXPECT_EQ(1, call.showCommand);
+    }
+}
+
+TEST_F(AboutWindow, LinksShowThePointingHand) {
+    load();
+    about->show();
+    const HCURSOR hand = static_cast<HCURSOR>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_POINTING_HAND),
+                                                         IMAGE_CURSOR, 0, 0, LR_SHARED));
+    ASSERT_NE(nullptr, hand);
+    ICONINFO cursor{};
+    ASSERT_TRUE(GetIconInfo(hand, &cursor));
+    wp::win::Bitmap mask(cursor.hbmMask), colour(cursor.hbmColor);
+    EXPECT_FALSE(cursor.fIcon);
+    EXPECT_EQ(12u, cursor.xHotspot);
+    EXPECT_EQ(1u, cursor.yHotspot);
+    BITMAP size{};
+    GetObjectW(colour ? colour.get() : mask.get(), sizeof size, &size);
+    EXPECT_EQ(32, size.bmWidth);
+
+    for (int id : {ids::lblWeb, ids::lblEmail}) {
+        SetCursor(nullptr);
+        EXPECT_TRUE(SendMessageW(control(id), WM_SETCURSOR, reinterpret_cast<WPARAM>(control(id)),
+                                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+        EXPECT_EQ(hand, GetCursor()) << id;
+    }
+    SetCursor(nullptr);
+    SendMessageW(control(ids::lblDisc), WM_SETCURSOR, reinterpret_cast<WPARAM>(control(ids::lblDisc)),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_NE(hand, GetCursor());
+
+    wp::win::Bitmap logo(static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_ABOUT_LOGO), IMAGE_BITMAP, 0, 0, 0)));
+    BITMAP logoSize{};
+    GetObjectW(logo.get(), sizeof logoSize, &logoSize);
+    EXPECT_EQ(49, logoSize.bmWidth);
+    EXPECT_EQ(76, logoSize.bmHeight);
+}
+
+// What the modal test sees from inside the about window's loop.
+struct ModalProbe {
+    wp::app::FrmMain* main;
+    wp::test::RecordingPointer* pointer;
+    int step = 0;
+    bool mainEnabled = true;
+    bool aboutEnabled = false;
+    size_t movesAtOpen = 0, movesAtClose = 0;
+    std::wstring buttonAtClose;
+};
+ModalProbe* probe = nullptr;
+
+void CALLBACK probeModal(HWND, UINT, UINT_PTR, DWORD) {
+    const HWND about = FindWindowW(L"WanderpointAbout", L"About");
+    if (!about) return;
+    switch (probe->step++) {
+    case 0: {
+        probe->mainEnabled = IsWindowEnabled(probe->main->hwnd());
+        probe->aboutEnabled = IsWindowEnabled(about);
+        probe->movesAtOpen = probe->pointer->moves().size();
+        // Out of the way, so that the click lands on the main window's button.
+        SetWindowPos(about, nullptr, 900, 700, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT r{};
+        GetWindowRect(probe->main->control(wp::app::main_ids::Command3), &r);
+        SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        sendButton(MOUSEEVENTF_LEFTDOWN);
+        sendButton(MOUSEEVENTF_LEFTUP);
+        break;
+    }
+    case 3:
+        probe->movesAtClose = probe->pointer->moves().size();
+        probe->buttonAtClose = textOf(probe->main->control(wp::app::main_ids::Command3));
+        PostMessageW(about, WM_CLOSE, 0, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+TEST(AboutWindowModal, BlocksInputToTheMainWindowWhileItsTimersRun) {
+    wp::test::PointerGuard guard;
+    wp::test::MemorySettings settings;
+    wp::test::RecordingPointer pointer;
+    wp::app::FrmMain main({settings, pointer, [] {}});
+    ASSERT_TRUE(main.open(SW_SHOWNORMAL));
+    main.TimInt.setText(L"0.05"); // 45 ms
+    main.Command3_Click();
+
+    ModalProbe seen{&main, &pointer};
+    probe = &seen;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 150, &probeModal);
+    main.Image3_Click(); // returns when the about window closes
+    KillTimer(nullptr, timer);
+    probe = nullptr;
+
+    EXPECT_GE(seen.step, 4) << "the probe ran inside the modal loop";
+    EXPECT_FALSE(seen.mainEnabled);
+    EXPECT_TRUE(seen.aboutEnabled);
+    EXPECT_EQ(L"Stop moving", seen.buttonAtClose) << "the click on the main window's button did not arrive";
+    EXPECT_GE(seen.movesAtClose, seen.movesAtOpen + 3) << "the switch timer kept firing";
+    EXPECT_TRUE(IsWindowEnabled(main.hwnd())) << "input returns when it closes";
+    EXPECT_EQ(nullptr, FindWindowW(L"WanderpointAbout", nullptr));
+    EXPECT_TRUE(main.Timer1.enabled());
+}
+
+} // namespace
