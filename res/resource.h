@@ -2,3 +2,6 @@
 #pragma once
 
 #define IDI_WANDERPOINT 1
+
+/* The mouse control's face (200-299). */
+#define IDB_MTYMOUSE 200
