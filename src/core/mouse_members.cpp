@@ -58,17 +58,16 @@ bool MouseMembers::CursorVisible() {
 }
 
 void MouseMembers::CursorVisible(bool bShow) {
-    if (bShow) {
-        while (platform_.showCursor(true) < 1) {
-        }
-        while (platform_.showCursor(false) > 0) {
-        }
-    } else {
-        while (platform_.showCursor(false) > -2) {
-        }
-        while (platform_.showCursor(true) < -1) {
-        }
-    }
+    // Past the goal first, then back to it; each loop calls at least once.
+    const std::int32_t past = bShow ? 1 : -2;
+    const std::int32_t goal = bShow ? 0 : -1;
+    std::int32_t counter = 0;
+    do {
+        counter = platform_.showCursor(bShow);
+    } while (bShow ? counter < past : counter > past);
+    do {
+        counter = platform_.showCursor(!bShow);
+    } while (bShow ? counter > goal : counter < goal);
 }
 
 void MouseMembers::PointToPoint(std::int32_t xStart, std::int32_t yStart, std::int32_t xEnd, std::int32_t yEnd) {
