@@ -1,0 +1,303 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <vector>
+
+#include "mouse/mtyMouse.h"
+#include "mouse/win32_mouse_platform.h"
+#include "support.h"
+#include "win/handle.h"
+
+using wp::mouse::MtyMouse;
+using wp::mouse::Win32MousePlatform;
+using wp::test::flushEvents;
+
+// For comparing and printing rectangles in expectations; found by argument lookup on RECT.
+static bool operator==(const RECT& a, const RECT& b) {
+    return EqualRect(&a, &b) != FALSE;
+}
+static bool operator==(const POINT& a, const POINT& b) {
+    return a.x == b.x && a.y == b.y;
+}
+static void PrintTo(const POINT& p, std::ostream* os) {
+    *os << "(" << p.x << ", " << p.y << ")";
+}
+static void PrintTo(const RECT& r, std::ostream* os) {
+    *os << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
+}
+
+namespace {
+
+// A topmost popup that logs the button messages it receives and can run code on a timer.
+class Probe final : public wp::win::Window {
+public:
+    std::vector<UINT> buttonMessages;
+    std::function<void()> onTimer;
+
+    explicit Probe(RECT at) {
+        CreateArgs args;
+        args.exStyle = WS_EX_TOPMOST;
+        args.style = WS_POPUP | WS_VISIBLE;
+        args.x = at.left;
+        args.y = at.top;
+        args.width = at.right - at.left;
+        args.height = at.bottom - at.top;
+        create(ClassInfo{L"WanderpointMouseProbe", CS_DBLCLKS}, args);
+        UpdateWindow(hwnd());
+    }
+    ~Probe() override { destroy(); }
+
+private:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message > WM_MOUSEMOVE && message <= WM_MBUTTONDBLCLK) buttonMessages.push_back(message);
+        if (message == WM_TIMER && onTimer) onTimer();
+        return defaultProc(message, wParam, lParam);
+    }
+};
+
+POINT cursor() {
+    POINT p{};
+    GetCursorPos(&p);
+    return p;
+}
+
+RECT rectInParent(HWND child) {
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// The cursor display counter of this thread, left as it was.
+int displayCounter() {
+    const int counter = ShowCursor(TRUE) - 1;
+    ShowCursor(FALSE);
+    return counter;
+}
+
+TEST(MouseControl, KeepsItsSizeAndShowsItsFace) {
+    Probe host({40, 40, 540, 140});
+    Win32MousePlatform platform;
+    MtyMouse mouse(platform);
+    ASSERT_TRUE(mouse.create(host.hwnd(), 42, wp::win::Dpi{96}, 416, 8));
+    EXPECT_EQ(mouse.hwnd(), GetDlgItem(host.hwnd(), 42));
+    RECT r = rectInParent(mouse.hwnd());
+    EXPECT_EQ((RECT{416, 8, 440, 45}), r) << "360 x 560 twips at 96 DPI";
+
+    MoveWindow(mouse.hwnd(), 10, 20, 200, 300, TRUE);
+    r = rectInParent(mouse.hwnd());
+    EXPECT_EQ((RECT{10, 20, 34, 57}), r) << "moved, but not resized";
+    SetWindowPos(mouse.hwnd(), nullptr, 0, 0, 3, 3, SWP_NOMOVE | SWP_NOZORDER);
+    r = rectInParent(mouse.hwnd());
+    EXPECT_EQ((RECT{10, 20, 34, 57}), r);
+
+    UpdateWindow(mouse.hwnd());
+    flushEvents(50);
+    const wp::win::WindowDC dc(mouse.hwnd());
+    const struct {
+        const char* what;
+        int x, y;
+        COLORREF colour;
+    } face[] = {
+        {"no frame line along the top", 12, 0, GetSysColor(COLOR_BTNFACE)},
+        {"frame bottom, outer line", 12, 36, GetSysColor(COLOR_BTNHIGHLIGHT)},
+        {"frame bottom, inner line", 12, 35, GetSysColor(COLOR_BTNSHADOW)},
+        {"frame left, outer line", 0, 20, GetSysColor(COLOR_BTNSHADOW)},
+        {"beside the frame's right edge", 23, 20, GetSysColor(COLOR_BTNFACE)},
+        {"picture ground, top left", 2, 4, RGB(192, 192, 192)},
+        {"picture cable", 12, 4, RGB(0, 0, 0)},
+        {"line between buttons and body", 11, 19, RGB(0, 0, 0)},
+        {"body", 11, 26, RGB(255, 255, 255)},
+        {"picture ground, bottom right", 19, 33, RGB(192, 192, 192)},
+    };
+    for (const auto& p : face)
+        EXPECT_EQ(p.colour, GetPixel(dc.get(), p.x, p.y)) << p.what;
+
+    MtyMouse large(platform);
+    ASSERT_TRUE(large.create(host.hwnd(), 43, wp::win::Dpi{144}, 10, 10));
+    r = rectInParent(large.hwnd());
+    EXPECT_EQ((RECT{15, 15, 51, 71}), r) << "the same twips at 144 DPI";
+}
+
+TEST(MouseControl, MovesTheRealPointer) {
+    wp::test::PointerGuard guard;
+    Probe host({50, 300, 550, 400});
+    Win32MousePlatform platform;
+    MtyMouse mouse(platform);
+    ASSERT_TRUE(mouse.create(host.hwnd(), 42, wp::win::Dpi{96}, 416, 8));
+    const wp::win::WindowDC screen(nullptr);
+    ASSERT_EQ(96, GetDeviceCaps(screen.get(), LOGPIXELSX)) << "the twips cases assume 15 twips per pixel";
+
+    mouse.ScreenMousePosX(1, 300);
+    mouse.ScreenMousePosY(1, 200);
+    EXPECT_EQ((POINT{300, 200}), cursor());
+    mouse.ScreenMousePosX(0, 350 * 15);
+    EXPECT_EQ((POINT{350, 200}), cursor());
+    EXPECT_EQ(350 * 15, mouse.ScreenMousePosX(0));
+    EXPECT_EQ(200 * 15, mouse.ScreenMousePosY(0));
+
+    mouse.PointToPoint(100, 100, 400, 100);
+    EXPECT_EQ((POINT{220, 100}), cursor()) << "600 steps of 1/1500 of the way";
+    EXPECT_EQ(170, mouse.hWndMousePosX(host.hwnd(), 1));
+    EXPECT_EQ(-200, mouse.hWndMousePosY(host.hwnd(), 1)) << "above the window";
+    EXPECT_EQ(-3000, mouse.hWndMousePosY(host.hwnd(), 0));
+
+    SetCursorPos(50 + 416 + 12, 300 + 8 + 20);
+    EXPECT_EQ(mouse.hwnd(), mouse.MouseOverHwnd());
+    SetCursorPos(60, 310);
+    EXPECT_EQ(host.hwnd(), mouse.MouseOverHwnd());
+}
+
+TEST(MouseControl, MouseCurveRunsUntilAHandlerStopsIt) {
+    wp::test::PointerGuard guard;
+    Probe host({0, 0, 100, 100});
+    Win32MousePlatform platform;
+    MtyMouse mouse(platform);
+    ASSERT_TRUE(mouse.create(host.hwnd(), 42, wp::win::Dpi{96}, 10, 10));
+    SetCursorPos(800, 600);
+    int ticks = 0;
+    std::vector<POINT> seen;
+    host.onTimer = [&] {
+        seen.push_back(cursor());
+        if (++ticks == 3) mouse.MouseCurve(false);
+    };
+    SetTimer(host.hwnd(), 1, 100, nullptr);
+    const ULONGLONG start = GetTickCount64();
+    mouse.MouseCurve(true);
+    const ULONGLONG took = GetTickCount64() - start;
+    KillTimer(host.hwnd(), 1);
+    EXPECT_EQ(3, ticks) << "the timer ran inside the curve's yields, and its stop ended the run";
+    EXPECT_LT(took, 5000u);
+    ASSERT_EQ(3u, seen.size());
+    EXPECT_NE((POINT{800, 600}), seen[0]) << "the pointer left its start";
+    EXPECT_NE(seen[1], seen[2]) << "and kept moving";
+}
+
+TEST(MouseControl, ButtonsArriveAsPressReleasePairsAndDoubleClicks) {
+    wp::test::PointerGuard guard;
+    Probe probe({200, 200, 400, 350});
+    Win32MousePlatform platform;
+    MtyMouse mouse(platform);
+    ASSERT_TRUE(mouse.create(probe.hwnd(), 42, wp::win::Dpi{96}, 150, 100));
+    ASSERT_EQ(0, GetSystemMetrics(SM_SWAPBUTTON));
+    SetCursorPos(250, 250);
+    flushEvents(50);
+    probe.buttonMessages.clear();
+
+    mouse.SingleClick(0);
+    mouse.SingleClick(1);
+    mouse.SingleClick(2);
+    mouse.SingleClick(3);
+    mouse.ButtonDown(-1);
+    mouse.DoubleClick(0);
+    mouse.DoubleClick(1);
+    flushEvents(200);
+    const std::vector<UINT> expected = {WM_LBUTTONDOWN,   WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP,
+                                        WM_MBUTTONDOWN,   WM_MBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP,
+                                        WM_LBUTTONDBLCLK, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP,
+                                        WM_RBUTTONDBLCLK, WM_RBUTTONUP};
+    EXPECT_EQ(expected, probe.buttonMessages);
+}
+
+TEST(MouseControl, CursorVisibleDrivesTheRealDisplayCounter) {
+    Win32MousePlatform platform;
+    MtyMouse mouse(platform);
+    const int before = displayCounter();
+
+    mouse.CursorVisible(false);
+    EXPECT_EQ(-1, displayCounter());
+    EXPECT_FALSE(mouse.CursorVisible());
+    EXPECT_EQ(-1, displayCounter()) << "reading leaves the counter";
+    mouse.CursorVisible(true);
+    EXPECT_EQ(0, displayCounter());
+    EXPECT_TRUE(mouse.CursorVisible());
+    for (int i = 0; i < 5; ++i)
+        ShowCursor(TRUE);
+    mouse.CursorVisible(true);
+    EXPECT_EQ(0, displayCounter());
+
+    while (displayCounter() < before)
+        ShowCursor(TRUE);
+    while (displayCounter() > before)
+        ShowCursor(FALSE);
+}
+
+TEST(MouseControl, LimitCursorConfinesAndLimitCursorOffFrees) {
+    wp::test::PointerGuard guard;
+    Win32MousePlatform platform;
+    MtyMouse mouse(platform);
+    RECT clip{};
+
+    mouse.LimitCursor(0, 0, 1500, 3000, 0);
+    GetClipCursor(&clip);
+    EXPECT_EQ((RECT{0, 0, 200, 100}), clip);
+    SetCursorPos(500, 500);
+    EXPECT_EQ((POINT{199, 99}), cursor());
+
+    mouse.LimitCursor(100, 50, 300, 250, 1);
+    GetClipCursor(&clip);
+    EXPECT_EQ((RECT{50, 100, 250, 300}), clip);
+    mouse.ScreenMousePosX(1, 10);
+    EXPECT_EQ((POINT{50, 100}), cursor());
+
+    mouse.LimitCursorOff();
+    GetClipCursor(&clip);
+    const RECT desktop{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                       GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                       GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    EXPECT_EQ(desktop, clip);
+    SetCursorPos(1000, 800);
+    EXPECT_EQ((POINT{1000, 800}), cursor());
+}
+
+// Puts the system-wide mouse settings back, also when a check fails.
+class SettingsGuard {
+public:
+    SettingsGuard() { SystemParametersInfoW(SPI_GETMOUSETRAILS, 0, &trails_, 0); }
+    ~SettingsGuard() {
+        SetDoubleClickTime(doubleClick_);
+        SwapMouseButton(swapped_);
+        SystemParametersInfoW(SPI_SETMOUSETRAILS, static_cast<UINT>(trails_), nullptr, 0);
+    }
+
+private:
+    UINT doubleClick_ = GetDoubleClickTime();
+    BOOL swapped_ = GetSystemMetrics(SM_SWAPBUTTON);
+    int trails_ = 0;
+};
+
+int mouseTrails() {
+    int trails = -1;
+    SystemParametersInfoW(SPI_GETMOUSETRAILS, 0, &trails, 0);
+    return trails;
+}
+
+TEST(MouseControl, SystemSettingsChangeThroughTheMembers) {
+    SettingsGuard guard;
+    Win32MousePlatform platform;
+    MtyMouse mouse(platform);
+
+    mouse.DoubleClickSpeed(640);
+    EXPECT_EQ(640u, GetDoubleClickTime());
+    EXPECT_EQ(640, mouse.DoubleClickSpeed());
+
+    mouse.SwapMouseBtn(true);
+    EXPECT_NE(0, GetSystemMetrics(SM_SWAPBUTTON));
+    EXPECT_TRUE(mouse.SwapMouseBtn());
+    mouse.SwapMouseBtn(false);
+    EXPECT_FALSE(mouse.SwapMouseBtn());
+
+    mouse.SetMouseTrails(3);
+    EXPECT_EQ(3, mouseTrails());
+    mouse.SetMouseTrails(8);
+    mouse.SetMouseTrails(-1);
+    EXPECT_EQ(3, mouseTrails()) << "counts outside 0..7 are ignored";
+    mouse.SetMouseTrails(0);
+    EXPECT_EQ(0, mouseTrails());
+
+    EXPECT_TRUE(mouse.MousePresent());
+    EXPECT_FALSE(mouse.NewCursor(L"C:\\windows\\cursors\\arrow.cur"));
+}
+
+} // namespace
