@@ -2,3 +2,9 @@
 #pragma once
 
 #define IDI_WANDERPOINT 1
+
+/* The main window's commands and the markers: 300-399. */
+#define IDI_TEST_POSITION 300
+#define IDI_HELP_SIGN 301
+#define IDI_ABOUT_SIGN 302
+#define IDC_HAND_POINTER 303

@@ -18,6 +18,18 @@ LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
+    case WM_PRINTCLIENT: { // children that show a picture over this one ask for what lies beneath
+        RECT client{};
+        GetClientRect(hwnd(), &client);
+        const HDC dc = reinterpret_cast<HDC>(wParam);
+        if (painter_) {
+            painter_(dc, client);
+        } else {
+            Brush brush(CreateSolidBrush(background_));
+            FillRect(dc, &client, brush.get());
+        }
+        return 0;
+    }
     case WM_PAINT: {
         PaintScope paint(hwnd());
         RECT client{};
