@@ -166,9 +166,11 @@ void FrmMain::createImages() {
     SetWindowPos(Image1.hwnd(), control(ids::Text2), 0, 0, 0, 0, orderOnly);
     SetWindowPos(Image2.hwnd(), control(ids::Text4), 0, 0, 0, 0, orderOnly);
 
-    // Tab reaches the side bar's signs after the window's own controls.
+    // Tab reaches the side bar's signs after the window's own controls. The bar leaves their
+    // squares alone when it paints; they draw its picture under their own.
     const HWND bar = picLeftBar.hwnd();
     SetWindowLongPtrW(bar, GWL_EXSTYLE, GetWindowLongPtrW(bar, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+    SetWindowLongPtrW(bar, GWL_STYLE, GetWindowLongPtrW(bar, GWL_STYLE) | WS_CLIPCHILDREN);
     SetWindowPos(bar, HWND_BOTTOM, 0, 0, 0, 0, orderOnly);
     Image4.create({bar, ids::Image4, image4Rect, IDI_HELP_SIGN, L"Help", hand, [this] { Image4_Click(); }}, dpi_);
     Image3.create({bar, ids::Image3, image3Rect, IDI_ABOUT_SIGN, L"About", hand, [this] { Image3_Click(); }}, dpi_);

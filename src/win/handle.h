@@ -59,6 +59,9 @@ struct CloseKernelHandle {
 struct DestroyWindowHandle {
     void operator()(HWND h) const { DestroyWindow(h); }
 };
+struct DeleteDeviceContext {
+    void operator()(HDC h) const { DeleteDC(h); }
+};
 
 using Brush = Unique<HBRUSH, DeleteGdiObject>;
 using Font = Unique<HFONT, DeleteGdiObject>;
@@ -69,6 +72,7 @@ using Menu = Unique<HMENU, DestroyMenuHandle>;
 using RegKey = Unique<HKEY, CloseRegKey>;
 using KernelHandle = Unique<HANDLE, CloseKernelHandle>;
 using OwnedWindow = Unique<HWND, DestroyWindowHandle>;
+using MemoryDC = Unique<HDC, DeleteDeviceContext>; // from CreateCompatibleDC
 
 // A window's DC, released to the same window it came from.
 class WindowDC {

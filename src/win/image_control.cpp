@@ -51,23 +51,49 @@ void ImageControl::loadIcon() {
                                               client.bottom, LR_DEFAULTCOLOR)));
 }
 
-void ImageControl::paintParentBackground(HDC dc, const RECT& client) {
+namespace {
+
+// Lets another window draw its client area over what dc already shows, where that window lies
+// relative to the target. It draws into a copy of its own size: windows draw their own client
+// coordinates, and some ignore a shifted origin.
+void printInto(HDC dc, HWND target, HWND source) {
+    RECT sourceClient{}, targetClient{};
+    GetClientRect(source, &sourceClient);
+    GetClientRect(target, &targetClient);
+    POINT origin{0, 0};
+    MapWindowPoints(source, target, &origin, 1);
+    const MemoryDC copy(CreateCompatibleDC(dc));
+    const Bitmap bitmap(CreateCompatibleBitmap(dc, sourceClient.right, sourceClient.bottom));
+    if (!copy || !bitmap) return;
+    const SelectedObject selected(copy.get(), bitmap.get());
+    BitBlt(copy.get(), -origin.x, -origin.y, targetClient.right, targetClient.bottom, dc, 0, 0, SRCCOPY);
+    SendMessageW(source, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(copy.get()), PRF_CLIENT);
+    BitBlt(dc, origin.x, origin.y, sourceClient.right, sourceClient.bottom, copy.get(), 0, 0, SRCCOPY);
+}
+
+} // namespace
+
+void ImageControl::paintBeneath(HDC dc, const RECT& client) {
     const HWND parent = GetParent(hwnd());
     auto brush = reinterpret_cast<HBRUSH>(GetClassLongPtrW(parent, GCLP_HBRBACKGROUND));
     FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
-    // A parent that paints a picture of its own draws it under ours.
-    POINT origin{0, 0};
-    MapWindowPoints(hwnd(), parent, &origin, 1);
-    POINT previous{};
-    SetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
-    SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+    // What the parent paints (the side bar's gradient), then the siblings this picture overlaps
+    // (the border of the frame it stands in), lowest first: the picture's clear parts show them.
+    printInto(dc, hwnd(), parent);
+    RECT mine{};
+    GetWindowRect(hwnd(), &mine);
+    for (HWND sibling = GetWindow(hwnd(), GW_HWNDLAST); sibling; sibling = GetWindow(sibling, GW_HWNDPREV)) {
+        RECT theirs{}, common{};
+        GetWindowRect(sibling, &theirs);
+        if (sibling != hwnd() && IsWindowVisible(sibling) && IntersectRect(&common, &mine, &theirs))
+            printInto(dc, hwnd(), sibling);
+    }
 }
 
 void ImageControl::paint(HDC dc) {
     RECT client{};
     GetClientRect(hwnd(), &client);
-    paintParentBackground(dc, client);
+    paintBeneath(dc, client);
     if (icon_) DrawIconEx(dc, 0, 0, icon_.get(), client.right, client.bottom, 0, nullptr, DI_NORMAL);
     const LRESULT uiState = SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0);
     if (focused_ && !(uiState & UISF_HIDEFOCUS)) DrawFocusRect(dc, &client);

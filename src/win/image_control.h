@@ -30,7 +30,7 @@ public:
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void paint(HDC dc);
-    void paintParentBackground(HDC dc, const RECT& client);
+    void paintBeneath(HDC dc, const RECT& client);
     void loadIcon();
 
     int iconId_ = 0;

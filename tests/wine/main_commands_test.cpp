@@ -348,6 +348,49 @@ TEST_F(MainCommands, ImagesStandAtTheirDesignPlacesWithToolTipsAndTheHand) {
     }
 }
 
+// What a window draws of its client area, read back at one point.
+class Printed {
+public:
+    explicit Printed(HWND hwnd) {
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        const HDC screen = GetDC(nullptr);
+        dc_ = CreateCompatibleDC(screen);
+        bitmap_ = CreateCompatibleBitmap(screen, client.right, client.bottom);
+        ReleaseDC(nullptr, screen);
+        old_ = SelectObject(dc_, bitmap_);
+        SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
+    }
+    ~Printed() {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    COLORREF at(int x, int y) const { return GetPixel(dc_, x, y); }
+
+private:
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ old_;
+};
+
+TEST_F(MainCommands, TheClearPartsOfAnImageShowWhatLiesBeneath) {
+    open();
+    main->picLeftBar.setPainter([](HDC dc, const RECT& client) {
+        wp::win::Brush red(CreateSolidBrush(RGB(200, 0, 0)));
+        FillRect(dc, &client, red.get());
+    });
+    const Printed help(GetDlgItem(main->picLeftBar.hwnd(), ids::Image4));
+    EXPECT_EQ(RGB(200, 0, 0), help.at(0, 0)) << "the side bar's picture around the round sign";
+    EXPECT_NE(RGB(200, 0, 0), help.at(8, 8));
+
+    // Image2 reaches the right edge of its frame; the frame's border line stays whole.
+    const Printed frame(main->control(ids::Frame2));
+    const Printed image(main->control(ids::Image2));
+    EXPECT_EQ(frame.at(168, 35), image.at(31, 5));
+    EXPECT_NE(GetSysColor(COLOR_BTNFACE), image.at(31, 5)) << "the border is not the window's colour";
+}
+
 TEST_F(MainCommands, PaintingTheWindowRepaintsBothFramesAtOnce) {
     open();
     flushEvents(50);
