@@ -157,10 +157,9 @@ void FrmMain::createControls() {
 
 void FrmMain::createImages() {
     const HCURSOR hand = LoadCursorW(win::appInstance(), MAKEINTRESOURCEW(IDC_HAND_POINTER));
-    Image1.create({hwnd(), ids::Image1, image1Rect, IDI_TEST_POSITION, L"Test position", hand, [this] { Image1_Click(); }},
-                  dpi_);
-    Image2.create({hwnd(), ids::Image2, image2Rect, IDI_TEST_POSITION, L"Test position", hand, [this] { Image2_Click(); }},
-                  dpi_);
+    const wchar_t* testTip = L"Test position";
+    Image1.create({hwnd(), ids::Image1, image1Rect, IDI_TEST_POSITION, testTip, hand, [this] { Image1_Click(); }}, dpi_);
+    Image2.create({hwnd(), ids::Image2, image2Rect, IDI_TEST_POSITION, testTip, hand, [this] { Image2_Click(); }}, dpi_);
     // Each test image follows its position's boxes in the tab order.
     constexpr UINT orderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
     SetWindowPos(Image1.hwnd(), control(ids::Text2), 0, 0, 0, 0, orderOnly);
@@ -299,7 +298,8 @@ void FrmMain::Image3_Click() {
 void FrmMain::Image4_Click() { win::messageBox(hwnd(), disclaimerText, L"Disclaimer", MB_ICONEXCLAMATION | MB_OK); }
 
 void FrmMain::Form_Paint() {
-    for (int frame : {ids::Frame1, ids::Frame2}) RedrawWindow(control(frame), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    for (int frame : {ids::Frame1, ids::Frame2})
+        RedrawWindow(control(frame), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 void FrmMain::LoadSettings() {

@@ -97,12 +97,14 @@ TEST_F(Markers, LoadAsRoundTopmostWindowsOfFortyTwoPixelsWithoutATaskBarEntry) {
         bool inside;
     } points[] = {{{20, 20}, true}, {{21, 21}, true}, {{10, 10}, true}, {{20, 2}, true},   {{2, 20}, true},
                   {{0, 0}, false},  {{3, 3}, false},  {{38, 38}, false}, {{40, 1}, false}, {{41, 20}, false}};
-    for (const auto& p : points) EXPECT_EQ(p.inside, PtInRegion(shape.get(), p.at.x, p.at.y) != 0) << p.at.x << "," << p.at.y;
+    for (const auto& p : points)
+        EXPECT_EQ(p.inside, PtInRegion(shape.get(), p.at.x, p.at.y) != 0) << p.at.x << "," << p.at.y;
 }
 
 TEST_F(Markers, MakeCircleRegionHoldsTheInscribedDisc) {
     for (int extent : {41, 63}) {
-        const wp::win::Region region = extent == 41 ? wp::markers::MakeCircleRegion() : wp::markers::MakeCircleRegion(extent);
+        const wp::win::Region region =
+            extent == 41 ? wp::markers::MakeCircleRegion() : wp::markers::MakeCircleRegion(extent);
         ASSERT_TRUE(region);
         const wp::win::Region ellipse(CreateEllipticRgn(0, 0, extent, extent));
         EXPECT_TRUE(EqualRgn(region.get(), ellipse.get())) << extent;

@@ -54,7 +54,8 @@ INPUT absoluteMouse(POINT at, DWORD buttons) {
 } // namespace
 
 void queueDrag(POINT from, POINT to) {
-    INPUT inputs[] = {absoluteMouse(from, MOUSEEVENTF_LEFTDOWN), absoluteMouse(to, 0), absoluteMouse(to, MOUSEEVENTF_LEFTUP)};
+    INPUT inputs[] = {absoluteMouse(from, MOUSEEVENTF_LEFTDOWN), absoluteMouse(to, 0),
+                      absoluteMouse(to, MOUSEEVENTF_LEFTUP)};
     SendInput(3, inputs, sizeof(INPUT));
 }
 
