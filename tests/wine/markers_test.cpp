@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "markers/circle_region.h"
 #include "markers/markers.h"
 #include "support.h"
 
@@ -99,20 +98,6 @@ TEST_F(Markers, LoadAsRoundTopmostWindowsOfFortyTwoPixelsWithoutATaskBarEntry) {
                   {{0, 0}, false},  {{3, 3}, false},  {{38, 38}, false}, {{40, 1}, false}, {{41, 20}, false}};
     for (const auto& p : points)
         EXPECT_EQ(p.inside, PtInRegion(shape.get(), p.at.x, p.at.y) != 0) << p.at.x << "," << p.at.y;
-}
-
-TEST_F(Markers, MakeCircleRegionHoldsTheInscribedDisc) {
-    for (int extent : {41, 63}) {
-        const wp::win::Region region =
-            extent == 41 ? wp::markers::MakeCircleRegion() : wp::markers::MakeCircleRegion(extent);
-        ASSERT_TRUE(region);
-        const wp::win::Region ellipse(CreateEllipticRgn(0, 0, extent, extent));
-        EXPECT_TRUE(EqualRgn(region.get(), ellipse.get())) << extent;
-        const int middle = extent / 2;
-        EXPECT_TRUE(PtInRegion(region.get(), middle, middle)) << extent;
-        EXPECT_FALSE(PtInRegion(region.get(), 1, 1)) << extent;
-        EXPECT_FALSE(PtInRegion(region.get(), extent - 1, extent - 1)) << extent;
-    }
 }
 
 TEST_F(Markers, EachMarkerHasItsColour) {
