@@ -7,8 +7,11 @@
 #include "app/app_info.h"
 #include "app/frmMain_ids.h"
 #include "core/interval.h"
+#include "core/marker_geometry.h"
 #include "core/numbers.h"
+#include "markers/markers.h"
 #include "res/resource.h"
+#include "win/message_box.h"
 #include "win/text.h"
 
 namespace wp::app {
@@ -62,6 +65,29 @@ const ControlDesign designTable[] = {
 
 constexpr int boxMaxChars = 4;
 
+// The test images stand in the frames, the signs in the side bar.
+constexpr DesignRect image1Rect{32 + 136, 8 + 30, 32, 32};
+constexpr DesignRect image2Rect{208 + 137, 8 + 30, 32, 32};
+constexpr DesignRect image4Rect{0, 0, 17, 17};
+constexpr DesignRect image3Rect{0, 19, 17, 17};
+
+const wchar_t disclaimerText[] = L"Use this program wisely.\r\n"
+                                 L"\r\n"
+                                 L"Otherwise bad things could happen,\r\n"
+                                 L"and if they do, I will not be held\r\n"
+                                 L"resposnsible. If you don't agree then \r\n"
+                                 L"don't use this program";
+
+// Centres a marker on the position in two boxes, by half its own width (the markers differ in width
+// only on monitors of different scaling). A box that is not a number leaves the marker where it is.
+void placeMarker(markers::Marker& marker, const win::TextBox& xBox, const win::TextBox& yBox, char decimalSeparator) {
+    const auto x = readNumber(win::toUtf8(xBox.text()), decimalSeparator);
+    const auto y = readNumber(win::toUtf8(yBox.text()), decimalSeparator);
+    if (!x || !y) return;
+    const double width = marker.widthTwips();
+    marker.move(markerEdgeTwips(x.value, width), markerEdgeTwips(y.value, width));
+}
+
 std::wstring appTitle() { return win::toWide(appInfo.Title); }
 
 } // namespace
@@ -69,6 +95,11 @@ std::wstring appTitle() { return win::toWide(appInfo.Title); }
 FrmMain::FrmMain(MainWindowDeps deps) : deps_(std::move(deps)), decimalSeparator_(win::userDecimalSeparator()) {}
 
 FrmMain::~FrmMain() {
+    // The markers of the two positions go with this window, as they go when the program ends.
+    for (markers::Marker* marker : {&markers::frmCircle, &markers::frmCircle2}) {
+        marker->close();
+        marker->setTarget(nullptr);
+    }
     // Destroy while the object is whole, so WM_DESTROY reaches this class's handler.
     destroy();
 }
@@ -122,7 +153,37 @@ void FrmMain::createControls() {
     Check1.attach(control(ids::Check1), [this] { Check1_Click(); });
     Timer1.attach(hwnd());
     Timer2.attach(hwnd());
+    markers::frmCircle.setTarget(&position1Boxes_);
+    markers::frmCircle2.setTarget(&position2Boxes_);
+    createImages();
     layout();
+}
+
+void FrmMain::createImages() {
+    const HCURSOR hand = LoadCursorW(win::appInstance(), MAKEINTRESOURCEW(IDC_HAND_POINTER));
+    const wchar_t* testTip = L"Test position";
+    Image1.create({hwnd(), ids::Image1, image1Rect, IDI_TEST_POSITION, testTip, hand, [this] { Image1_Click(); }}, dpi_);
+    Image2.create({hwnd(), ids::Image2, image2Rect, IDI_TEST_POSITION, testTip, hand, [this] { Image2_Click(); }}, dpi_);
+    // Each test image follows its position's boxes in the tab order.
+    constexpr UINT orderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowPos(Image1.hwnd(), control(ids::Text2), 0, 0, 0, 0, orderOnly);
+    SetWindowPos(Image2.hwnd(), control(ids::Text4), 0, 0, 0, 0, orderOnly);
+
+    // Tab reaches the side bar's signs after the window's own controls. The bar leaves their
+    // squares alone when it paints; they draw its picture under their own.
+    const HWND bar = picLeftBar.hwnd();
+    SetWindowLongPtrW(bar, GWL_EXSTYLE, GetWindowLongPtrW(bar, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+    SetWindowLongPtrW(bar, GWL_STYLE, GetWindowLongPtrW(bar, GWL_STYLE) | WS_CLIPCHILDREN);
+    SetWindowPos(bar, HWND_BOTTOM, 0, 0, 0, 0, orderOnly);
+    Image4.create({bar, ids::Image4, image4Rect, IDI_HELP_SIGN, L"Help", hand, [this] { Image4_Click(); }}, dpi_);
+    Image3.create({bar, ids::Image3, image3Rect, IDI_ABOUT_SIGN, L"About", hand, [this] { Image3_Click(); }}, dpi_);
+}
+
+void FrmMain::placeImages() {
+    Image1.place(image1Rect, dpi_);
+    Image2.place(image2Rect, dpi_);
+    Image4.place(image4Rect, dpi_);
+    Image3.place(image3Rect, dpi_);
 }
 
 void FrmMain::layout() {
@@ -138,6 +199,7 @@ void FrmMain::layout() {
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), FALSE);
+    placeImages();
     Form_Resize();
 }
 
@@ -208,7 +270,17 @@ void FrmMain::TimInt_Change() {
 }
 
 void FrmMain::Check1_Click() {
-    // The position markers hook in here.
+    using markers::frmCircle;
+    using markers::frmCircle2;
+    if (Check1.checked()) {
+        frmCircle.show();
+        frmCircle2.show();
+        placeMarker(frmCircle, Text1, Text2, decimalSeparator_);
+        placeMarker(frmCircle2, Text3, Text4, decimalSeparator_);
+    } else {
+        frmCircle.hide();
+        frmCircle2.hide();
+    }
 }
 
 void FrmMain::cmdRestoreDefaults_Click() {
@@ -224,7 +296,18 @@ void FrmMain::cmdMacro_Click() {
     // The macro tool hooks in here.
 }
 
+void FrmMain::Image1_Click() { movePointerTo(Text1, Text2); }
+
+void FrmMain::Image2_Click() { movePointerTo(Text3, Text4); }
+
 void FrmMain::Image3_Click() { about::showAboutWindow(hwnd()); }
+
+void FrmMain::Image4_Click() { win::messageBox(hwnd(), disclaimerText, L"Disclaimer", MB_ICONEXCLAMATION | MB_OK); }
+
+void FrmMain::Form_Paint() {
+    for (int frame : {ids::Frame1, ids::Frame2})
+        RedrawWindow(control(frame), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
 
 void FrmMain::LoadSettings() {
     const std::wstring title = appTitle();
@@ -319,6 +402,20 @@ LRESULT FrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         Form_Resize();
         return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            focusedControl_ = IsChild(hwnd(), focus) ? focus : nullptr;
+        } else if (focusedControl_ && IsChild(hwnd(), focusedControl_)) {
+            SetFocus(focusedControl_);
+            return 0;
+        }
+        break;
+    case WM_PAINT: {
+        { win::PaintScope paint(hwnd()); }
+        Form_Paint();
+        return 0;
+    }
     case WM_DPICHANGED: {
         dpi_ = win::Dpi{HIWORD(wParam)};
         const RECT* suggested = reinterpret_cast<const RECT*>(lParam);

@@ -7,9 +7,11 @@
 #include <string>
 
 #include "core/pointer.h"
+#include "markers/text_box_target.h"
 #include "sidebar/side_bar.h"
 #include "win/controls.h"
 #include "win/handle.h"
+#include "win/image_control.h"
 #include "win/picture_box.h"
 #include "win/settings_store.h"
 #include "win/window.h"
@@ -49,7 +51,11 @@ public:
     void Check1_Click();
     void cmdRestoreDefaults_Click();
     void cmdMacro_Click();
+    void Image1_Click();
+    void Image2_Click();
     void Image3_Click();
+    void Image4_Click();
+    void Form_Paint();
     void LoadSettings();
     void SaveSettings();
 
@@ -59,6 +65,7 @@ public:
     win::WindowTimer Timer2{timer2Id};
     win::PictureBox picLeftBar;
     std::unique_ptr<sidebar::SideBar> sideBar; // paints picLeftBar
+    win::ImageControl Image1, Image2, Image4, Image3;
 
     bool bAtPosition1 = false;
     std::int16_t iSecsLeft = 0;
@@ -66,6 +73,8 @@ public:
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void createControls();
+    void createImages();
+    void placeImages();
     void layout();
     void onCommand(int id, int notification);
     void writeStatus(std::int32_t seconds, int position);
@@ -76,6 +85,11 @@ private:
     char decimalSeparator_;
     win::Dpi dpi_;
     win::Font regularFont_, boldFont_, arialFont_;
+    // Where the markers of the two positions write their centre after a drag.
+    markers::TextBoxTarget position1Boxes_{Text1, Text2};
+    markers::TextBoxTarget position2Boxes_{Text3, Text4};
+    // The control that had the keyboard when another window (a marker, a message box) took it.
+    HWND focusedControl_ = nullptr;
 };
 
 } // namespace wp::app

@@ -68,6 +68,22 @@ void PictureBox::fitPicture() {
     pictureBitmap_ = std::move(bitmap);
 }
 
+void PictureBox::paintOn(HDC dc, const RECT& area) {
+    if (picture_) {
+        BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, picture_.get(), area.left,
+               area.top, SRCCOPY);
+        return;
+    }
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    if (painter_) {
+        painter_(dc, client);
+    } else {
+        Brush brush(CreateSolidBrush(background_));
+        FillRect(dc, &client, brush.get());
+    }
+}
+
 LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
@@ -75,20 +91,15 @@ LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         if (picture_) fitPicture();
         return 0;
-    case WM_PAINT: {
-        PaintScope paint(hwnd());
+    case WM_PRINTCLIENT: { // children that show a picture over this one ask for what lies beneath
         RECT client{};
         GetClientRect(hwnd(), &client);
-        if (picture_) {
-            const RECT& area = paint.area();
-            BitBlt(paint.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, picture_.get(),
-                   area.left, area.top, SRCCOPY);
-        } else if (painter_) {
-            painter_(paint.dc(), client);
-        } else {
-            Brush brush(CreateSolidBrush(background_));
-            FillRect(paint.dc(), &client, brush.get());
-        }
+        paintOn(reinterpret_cast<HDC>(wParam), client);
+        return 0;
+    }
+    case WM_PAINT: {
+        PaintScope paint(hwnd());
+        paintOn(paint.dc(), paint.area());
         return 0;
     }
     // A container: its controls report to the window it sits on.

@@ -46,6 +46,7 @@ public:
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void fitPicture();
+    void paintOn(HDC dc, const RECT& area);
 
     Painter painter_;
     COLORREF background_ = 0;

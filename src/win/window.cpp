@@ -1,5 +1,7 @@
 #include "win/window.h"
 
+#include <utility>
+
 namespace wp::win {
 namespace {
 constexpr wchar_t objectProperty[] = L"Wanderpoint.Window";
@@ -7,15 +9,16 @@ constexpr wchar_t objectProperty[] = L"Wanderpoint.Window";
 
 HINSTANCE appInstance() { return GetModuleHandleW(nullptr); }
 
-Window::~Window() { destroy(); }
+Window::~Window() {
+    if (!hwnd_) return;
+    // The derived part is gone: detach first, so no message reaches a half-destroyed object.
+    RemovePropW(hwnd_, objectProperty);
+    DestroyWindow(std::exchange(hwnd_, nullptr));
+}
 
 void Window::destroy() {
-    if (!hwnd_) return;
-    // Detach first: a destructor must not receive messages through a half-destroyed object.
-    RemovePropW(hwnd_, objectProperty);
-    const HWND hwnd = hwnd_;
-    hwnd_ = nullptr;
-    DestroyWindow(hwnd);
+    // The handlers see WM_DESTROY; WM_NCDESTROY clears hwnd_.
+    if (hwnd_) DestroyWindow(hwnd_);
 }
 
 Window* Window::fromHandle(HWND hwnd) {

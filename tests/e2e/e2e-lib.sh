@@ -15,6 +15,9 @@ start_app() {
     "$WINE" "$app_exe" &
     app_pid=$!
     inspect wait "$main_title" 20000 || fail "the main window did not appear"
+    # Without a window manager the X keyboard focus can stay on the root window after an earlier
+    # program ended; keys then follow the pointer, which the program moves. Give it to the window.
+    xdotool search --onlyvisible --name "^$main_title\$" windowfocus 2>/dev/null || true
 }
 stop_app() {
     if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then kill "$app_pid" 2>/dev/null || true; fi

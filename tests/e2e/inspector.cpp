@@ -4,7 +4,11 @@
 //   inspector text TITLE CONTROL     prints a control's text (CONTROL: a name or a number)
 //   inspector center TITLE CONTROL   prints the screen point at the middle of a control: "x y"
 //   inspector checked TITLE CONTROL  prints 1 or 0
-// Exit code 0 on success, 1 when the window or control is not there.
+//   inspector probe LEFT TOP WIDTH HEIGHT [ms]
+//                                    shows an ordinary window titled "probe" there and prints the
+//                                    screen point of the first left click on it: "x y"
+// Exit code 0 on success, 1 when the window or control is not there (or the probe got no click).
+// A control is found among all the window's descendants (the side bar holds its own images).
 #include <windows.h>
 
 #include <cstdio>
@@ -64,9 +68,61 @@ int controlId(const char* name) {
     return std::atoi(name);
 }
 
+HWND findDescendant(HWND window, int id) {
+    if (const HWND child = GetDlgItem(window, id)) return child;
+    struct Search {
+        int id;
+        HWND found;
+    } search{id, nullptr};
+    EnumChildWindows(
+        window,
+        [](HWND hwnd, LPARAM lParam) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lParam);
+            if (GetDlgCtrlID(hwnd) != s->id) return TRUE;
+            s->found = hwnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 HWND findControl(const std::wstring& title, const char* name) {
     const HWND window = findVisible(title);
-    return window ? GetDlgItem(window, controlId(name)) : nullptr;
+    return window ? findDescendant(window, controlId(name)) : nullptr;
+}
+
+LRESULT CALLBACK probeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_LBUTTONDOWN: {
+        POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        ClientToScreen(hwnd, &at);
+        std::printf("%ld %ld\n", at.x, at.y);
+        std::fflush(stdout);
+        PostQuitMessage(0);
+        return 0;
+    }
+    case WM_TIMER:
+        PostQuitMessage(1);
+        return 0;
+    default:
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+}
+
+int probe(int left, int top, int width, int height, UINT limit) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = probeProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = L"WanderpointProbe";
+    RegisterClassW(&wc);
+    const HWND hwnd = CreateWindowExW(0, wc.lpszClassName, L"probe", WS_POPUP | WS_VISIBLE, left, top, width, height,
+                                      nullptr, nullptr, wc.hInstance, nullptr);
+    if (!hwnd) return 1;
+    SetTimer(hwnd, 1, limit, nullptr);
+    MSG msg{};
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+    return static_cast<int>(msg.wParam);
 }
 
 void printUtf8(const std::wstring& text) {
@@ -84,6 +140,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string command = argv[1];
+    if (command == "probe") {
+        if (argc < 6) return 2;
+        const UINT limit = argc > 6 ? static_cast<UINT>(std::atoi(argv[6])) : 10000;
+        return probe(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), limit);
+    }
     const std::wstring title = widen(argv[2]);
     if (command == "wait" || command == "gone") {
         const DWORD limit = argc > 3 ? static_cast<DWORD>(std::atoi(argv[3])) : 10000;

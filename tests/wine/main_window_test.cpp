@@ -99,14 +99,17 @@ TEST_F(MainWindow, OpensWithTheDesignLayoutAtNinetySixDpi) {
     EXPECT_TRUE(settings.writes.empty()) << "nothing is written until the window closes";
 }
 
-TEST_F(MainWindow, TabWalksTheControlsInDesignOrder) {
+TEST_F(MainWindow, TabWalksTheControlsInDesignOrderThenTheSideBar) {
     open();
-    const int order[] = {ids::Command3, ids::Text1, ids::Text2, ids::Text3, ids::Text4,
-                         ids::TimInt,   ids::Check1, ids::cmdRestoreDefaults, ids::cmdMacro};
+    // Each test image follows its position's boxes.
+    const int order[] = {ids::Command3, ids::Text1,  ids::Text2,  ids::Image1,
+                         ids::Text3,    ids::Text4,  ids::Image2, ids::TimInt,
+                         ids::Check1,   ids::cmdRestoreDefaults,  ids::cmdMacro,
+                         ids::Image4,   ids::Image3, ids::Command3};
     HWND at = main->control(ids::Command3);
     for (size_t i = 1; i < std::size(order); ++i) {
         at = GetNextDlgTabItem(main->hwnd(), at, FALSE);
-        EXPECT_EQ(main->control(order[i]), at) << "tab stop " << i;
+        EXPECT_EQ(order[i], GetDlgCtrlID(at)) << "tab stop " << i;
     }
 }
 

@@ -42,6 +42,29 @@ std::vector<POINT> RecordingPointer::moves() const {
     return out;
 }
 
+namespace {
+INPUT absoluteMouse(POINT at, DWORD buttons) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+    return input;
+}
+} // namespace
+
+void queueDrag(POINT from, POINT to) {
+    INPUT inputs[] = {absoluteMouse(from, MOUSEEVENTF_LEFTDOWN), absoluteMouse(to, 0),
+                      absoluteMouse(to, MOUSEEVENTF_LEFTUP)};
+    SendInput(3, inputs, sizeof(INPUT));
+}
+
+void postClick(HWND hwnd, POINT at) {
+    PostMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    PostMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    flushEvents(20);
+}
+
 PointerGuard::PointerGuard() {
     GetCursorPos(&saved_);
     ClipCursor(nullptr);

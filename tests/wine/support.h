@@ -46,6 +46,13 @@ public:
     std::vector<POINT> moves() const;
 };
 
+// Queues what the user's mouse does for a drag: a left press at from, a move to to, the release.
+// The window under the press handles them when events next run.
+void queueDrag(POINT from, POINT to);
+
+// Posts a left click to a window's client point, for controls that act on the release.
+void postClick(HWND hwnd, POINT at = {1, 1});
+
 // Saves the pointer and frees any confinement; puts both back at the end of a test.
 class PointerGuard {
 public:

@@ -1,0 +1,57 @@
+// A marker: a small coloured disc that floats above every window and marks a screen position.
+// Dragged and dropped, it writes the position under its centre into the boxes of the window it serves.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "markers/marker_target.h"
+#include "win/handle.h"
+#include "win/window.h"
+
+namespace wp::markers {
+
+class Marker final : public win::Window {
+public:
+    static constexpr const wchar_t* title = L"circle";
+
+    // designPlace: where the window appears when it is loaded; none for the platform's default.
+    Marker(COLORREF colour, std::optional<POINT> designPlace);
+    ~Marker() override;
+
+    // Shows the marker without taking the activation; the first show loads it.
+    void show();
+    // The window disappears and keeps its place.
+    void hide();
+    // Destroys the window; the next use loads it anew.
+    void close();
+    bool visible() const;
+
+    // Moves the left and top edges to the given twips (15 to the pixel). A place that is no pixel
+    // (beyond the 32-bit range) leaves the marker where it is and gives false.
+    bool move(double leftTwips, double topTwips);
+    // Moves the top-left corner to a screen pixel.
+    void moveTo(POINT topLeft);
+    // The width in twips: 630 at 96 DPI. Loads the marker, as any use does.
+    std::int32_t widthTwips();
+
+    // Where the centre goes after a drag; null writes nowhere.
+    void setTarget(MarkerTarget* target) { target_ = target; }
+    MarkerTarget* target() const { return target_; }
+
+    void Form_Load();
+    void Form_MouseDown();
+
+private:
+    bool load();
+    void applyShape();
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    COLORREF colour_;
+    std::optional<POINT> designPlace_;
+    MarkerTarget* target_ = nullptr;
+    win::Brush background_;
+    int side_ = 0; // physical pixels, for the monitor the marker is on
+};
+
+} // namespace wp::markers

@@ -1,0 +1,408 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/frmMain.h"
+#include "app/frmMain_ids.h"
+#include "markers/markers.h"
+#include "res/resource.h"
+#include "support.h"
+#include "win/message_box.h"
+#include "win/text.h"
+
+namespace ids = wp::app::main_ids;
+using wp::app::FrmMain;
+using wp::markers::frmCircle;
+using wp::markers::frmCircle2;
+using wp::test::flushEvents;
+using wp::test::textOf;
+
+namespace {
+
+RECT rectOf(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+
+POINT cornerOf(HWND hwnd) {
+    const RECT r = rectOf(hwnd);
+    return {r.left, r.top};
+}
+
+class MainCommands : public ::testing::Test {
+protected:
+    wp::test::MemorySettings settings;
+    wp::test::RecordingPointer pointer;
+    wp::test::PointerGuard pointerGuard;
+    std::vector<wp::win::MessageBoxRequest> boxes;
+    std::unique_ptr<FrmMain> main;
+
+    void SetUp() override {
+        wp::win::setMessageBoxHandler([this](const wp::win::MessageBoxRequest& request) {
+            boxes.push_back(request);
+            return IDOK;
+        });
+    }
+    void TearDown() override {
+        main.reset();
+        wp::win::setMessageBoxHandler(nullptr);
+    }
+    void open() {
+        main = std::make_unique<FrmMain>(wp::app::MainWindowDeps{settings, pointer, [] {}});
+        ASSERT_TRUE(main->open(SW_SHOWNOACTIVATE));
+        SetForegroundWindow(main->hwnd()); // where the user's clicks on the check box leave it
+    }
+    // The user's click on the check box.
+    void clickCheck1() { SendMessageW(main->control(ids::Check1), BM_CLICK, 0, 0); }
+    static void pressWithoutMoving(wp::markers::Marker& marker) {
+        PostMessageW(marker.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(21, 21));
+        PostMessageW(marker.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(21, 21));
+        flushEvents(30);
+    }
+    void setPosition2(const wchar_t* x, const wchar_t* y) {
+        main->Text3.setText(x);
+        main->Text4.setText(y);
+    }
+};
+
+TEST_F(MainCommands, TickingWithTheDefaultsCentresTheMarkersOnThePositionsAndUntickingHidesThem) {
+    open();
+    SetFocus(main->control(ids::Check1));
+    clickCheck1();
+    ASSERT_TRUE(frmCircle.visible());
+    ASSERT_TRUE(frmCircle2.visible());
+    EXPECT_EQ(-21, cornerOf(frmCircle.hwnd()).x);
+    EXPECT_EQ(-21, cornerOf(frmCircle.hwnd()).y);
+    EXPECT_EQ(379, cornerOf(frmCircle2.hwnd()).x);
+    EXPECT_EQ(379, cornerOf(frmCircle2.hwnd()).y);
+    EXPECT_EQ(main->hwnd(), GetForegroundWindow()) << "showing the markers leaves the main window active";
+    EXPECT_EQ(main->control(ids::Check1), GetFocus()) << "and the keyboard on the check box";
+
+    clickCheck1();
+    EXPECT_FALSE(frmCircle.visible());
+    EXPECT_FALSE(frmCircle2.visible());
+    EXPECT_TRUE(frmCircle.exists()) << "hidden, not closed";
+    EXPECT_TRUE(frmCircle2.exists());
+
+    main->Check1.setChecked(true); // as loading a stored 1 does
+    EXPECT_TRUE(frmCircle2.visible());
+    SendMessageW(main->control(ids::cmdRestoreDefaults), BM_CLICK, 0, 0);
+    EXPECT_FALSE(frmCircle.visible());
+    EXPECT_FALSE(frmCircle2.visible());
+}
+
+TEST_F(MainCommands, AStoredTickShowsTheMarkersAtTheStoredPositions) {
+    settings.values = {{{L"Position1", L"x"}, L"100"}, {{L"Position1", L"y"}, L"200"},
+                       {{L"Position2", L"x"}, L"300"}, {{L"Position2", L"y"}, L"-50"},
+                       {{L"Settings", L"interval"}, L"5"}, {{L"Settings", L"ShowHelpers"}, L"1"}};
+    open();
+    EXPECT_TRUE(frmCircle.visible());
+    EXPECT_EQ(79, cornerOf(frmCircle.hwnd()).x);
+    EXPECT_EQ(179, cornerOf(frmCircle.hwnd()).y);
+    EXPECT_EQ(279, cornerOf(frmCircle2.hwnd()).x);
+    EXPECT_EQ(-71, cornerOf(frmCircle2.hwnd()).y);
+}
+
+TEST_F(MainCommands, AMarkerDroppedWhereItWasPlacedWritesItsPositionBack) {
+    open();
+    const struct {
+        const wchar_t* x;
+        const wchar_t* y;
+        const wchar_t* writtenX;
+        const wchar_t* writtenY;
+    } cases[] = {
+        {L"400", L"400", L"400", L"400"}, {L"-30", L"7", L"-30", L"7"},   {L"1279", L"1023", L"1279", L"1023"},
+        {L"0", L"0", L"0", L"0"},         {L" 12 ", L"+5", L"12", L"5"},  {L"400.4", L"12.6", L"400", L"13"},
+        {L"1e2", L"&H10", L"100", L"16"},
+    };
+    for (const auto& c : cases) {
+        main->Check1.setChecked(false);
+        setPosition2(c.x, c.y);
+        main->Check1.setChecked(true);
+        pressWithoutMoving(frmCircle2);
+        EXPECT_EQ(c.writtenX, main->Text3.text()) << wp::win::toUtf8(c.x);
+        EXPECT_EQ(c.writtenY, main->Text4.text()) << wp::win::toUtf8(c.y);
+    }
+    main->Text1.setText(L"55");
+    main->Text2.setText(L"66");
+    main->Check1.setChecked(false);
+    main->Check1.setChecked(true);
+    pressWithoutMoving(frmCircle);
+    EXPECT_EQ(L"55", main->Text1.text()) << "the yellow marker writes position 1";
+    EXPECT_EQ(L"66", main->Text2.text());
+}
+
+TEST_F(MainCommands, OnAScaledMonitorAPlacedMarkerStillWritesItsPositionBack) {
+    open();
+    clickCheck1();
+    for (UINT dpi : {144u, 120u, 168u}) {
+        RECT suggested = rectOf(frmCircle2.hwnd());
+        SendMessageW(frmCircle2.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        SendMessageW(frmCircle.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        for (const wchar_t* position : {L"400", L"401", L"-7"}) {
+            clickCheck1();
+            setPosition2(position, L"300");
+            clickCheck1();
+            const int x = _wtoi(position);
+            if (x >= 0) {
+                EXPECT_EQ(frmCircle2.hwnd(), WindowFromPoint({x, 300})) << dpi << " " << x;
+            }
+            pressWithoutMoving(frmCircle2);
+            EXPECT_EQ(position, main->Text3.text()) << dpi;
+            EXPECT_EQ(L"300", main->Text4.text()) << dpi;
+        }
+    }
+}
+
+TEST_F(MainCommands, ADraggedMarkerComesBackWhereItWasDropped) {
+    open();
+    clickCheck1();
+    SetFocus(main->control(ids::Text1));
+    SetCursorPos(400, 400);
+    wp::test::queueDrag({400, 400}, {410, 400});
+    flushEvents(200);
+    EXPECT_EQ(L"410", main->Text3.text());
+    EXPECT_EQ(L"400", main->Text4.text());
+    EXPECT_EQ(main->hwnd(), GetForegroundWindow()) << "the drag gives the activation back";
+    EXPECT_EQ(main->control(ids::Text1), GetFocus()) << "and the keyboard to the box it was in";
+
+    main->Text3.setText(L"100"); // edits while shown do not move the markers
+    EXPECT_EQ(389, cornerOf(frmCircle2.hwnd()).x);
+    main->Text3.setText(L"410");
+
+    clickCheck1();
+    EXPECT_FALSE(frmCircle2.visible());
+    clickCheck1();
+    EXPECT_EQ(389, cornerOf(frmCircle2.hwnd()).x);
+    EXPECT_EQ(379, cornerOf(frmCircle2.hwnd()).y);
+}
+
+TEST_F(MainCommands, APositionThatIsNotANumberLeavesItsMarkerWhereItWas) {
+    open();
+    setPosition2(L"?", L"?");
+    clickCheck1();
+    EXPECT_EQ(557, cornerOf(frmCircle2.hwnd()).x) << "shown for the first time: at its design place";
+    EXPECT_EQ(412, cornerOf(frmCircle2.hwnd()).y);
+    clickCheck1();
+    setPosition2(L"400", L"400");
+    clickCheck1();
+    clickCheck1();
+    const struct {
+        const wchar_t* x;
+        const wchar_t* y;
+    } cases[] = {{L"abc", L"400"}, {L"400", L""}, {L"9e99", L"400"}, {L"12x", L"1"}};
+    for (const auto& c : cases) {
+        setPosition2(c.x, c.y);
+        main->Text1.setText(L"50");
+        clickCheck1();
+        EXPECT_TRUE(frmCircle2.visible()) << wp::win::toUtf8(c.x);
+        EXPECT_EQ(379, cornerOf(frmCircle2.hwnd()).x) << wp::win::toUtf8(c.x);
+        EXPECT_EQ(379, cornerOf(frmCircle2.hwnd()).y) << wp::win::toUtf8(c.y);
+        EXPECT_EQ(29, cornerOf(frmCircle.hwnd()).x) << "the other marker is placed";
+        clickCheck1();
+        main->Text1.setText(L"0");
+    }
+}
+
+TEST_F(MainCommands, TestImagesMoveThePointerAtOnceAndLeaveTheCycleAlone) {
+    open();
+    main->Command3_Click();
+    main->Timer1_Timer();
+    pointer.calls.clear();
+    const std::wstring status = textOf(main->control(ids::info));
+    const bool atPosition1 = main->bAtPosition1;
+    const auto secondsLeft = main->iSecsLeft;
+
+    const struct {
+        int image;
+        const wchar_t* x;
+        const wchar_t* y;
+        bool moves;
+        POINT to;
+    } cases[] = {
+        {ids::Image1, L"2.5", L"3.5", true, {2, 4}},     {ids::Image1, L" 12 ", L"-7", true, {12, -7}},
+        {ids::Image1, L"abc", L"5", false, {}},          {ids::Image1, L"5", L"", false, {}},
+        {ids::Image2, L"1279", L"1023", true, {1279, 1023}}, {ids::Image2, L"0400", L"1e1", true, {400, 10}},
+        {ids::Image2, L"1,5", L"1", false, {}},
+    };
+    for (const auto& c : cases) {
+        wp::win::TextBox& x = c.image == ids::Image1 ? main->Text1 : main->Text3;
+        wp::win::TextBox& y = c.image == ids::Image1 ? main->Text2 : main->Text4;
+        x.setText(c.x);
+        y.setText(c.y);
+        pointer.calls.clear();
+        wp::test::postClick(main->control(c.image), {16, 16});
+        const auto moves = pointer.moves();
+        ASSERT_EQ(c.moves ? 1u : 0u, moves.size()) << wp::win::toUtf8(c.x) << "," << wp::win::toUtf8(c.y);
+        if (c.moves) {
+            EXPECT_EQ(c.to.x, moves[0].x);
+            EXPECT_EQ(c.to.y, moves[0].y);
+            EXPECT_EQ(wp::test::RecordingPointer::Call::UserInput, pointer.calls.back().kind) << "the switch's road";
+        }
+    }
+    EXPECT_EQ(status, textOf(main->control(ids::info)));
+    EXPECT_EQ(atPosition1, main->bAtPosition1);
+    EXPECT_EQ(secondsLeft, main->iSecsLeft);
+    EXPECT_TRUE(main->Timer1.enabled());
+    EXPECT_EQ(L"Stop moving", textOf(main->control(ids::Command3)));
+}
+
+TEST_F(MainCommands, ATestImageIsReachedWithTabAndClickedWithSpace) {
+    open();
+    main->Text3.setText(L"7");
+    main->Text4.setText(L"8");
+    SetFocus(main->control(ids::Text4));
+    PostMessageW(main->control(ids::Text4), WM_KEYDOWN, VK_TAB, 1);
+    flushEvents(30);
+    ASSERT_EQ(main->control(ids::Image2), GetFocus());
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_SPACE, 1);
+    PostMessageW(GetFocus(), WM_KEYUP, VK_SPACE, 0xC0000001);
+    flushEvents(30);
+    ASSERT_EQ(1u, pointer.moves().size());
+    EXPECT_EQ(7, pointer.moves()[0].x);
+    EXPECT_EQ(8, pointer.moves()[0].y);
+}
+
+TEST_F(MainCommands, APressDraggedOffATestImageIsNoClick) {
+    open();
+    const HWND image = main->control(ids::Image1);
+    PostMessageW(image, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(16, 16));
+    PostMessageW(image, WM_LBUTTONUP, 0, MAKELPARAM(60, 16));
+    flushEvents(30);
+    EXPECT_TRUE(pointer.calls.empty());
+}
+
+TEST_F(MainCommands, TheHelpSignShowsTheDisclaimerWordForWord) {
+    open();
+    const HWND help = GetDlgItem(main->picLeftBar.hwnd(), ids::Image4);
+    ASSERT_NE(nullptr, help);
+    wp::test::postClick(help, {8, 8});
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ(L"Use this program wisely.\r\n"
+              L"\r\n"
+              L"Otherwise bad things could happen,\r\n"
+              L"and if they do, I will not be held\r\n"
+              L"resposnsible. If you don't agree then \r\n"
+              L"don't use this program",
+              boxes[0].text);
+    EXPECT_EQ(L"Disclaimer", boxes[0].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION | MB_OK), boxes[0].type);
+    EXPECT_EQ(main->hwnd(), boxes[0].owner);
+    EXPECT_TRUE(pointer.calls.empty());
+}
+
+TEST_F(MainCommands, ImagesStandAtTheirDesignPlacesWithToolTipsAndTheHand) {
+    open();
+    const HWND bar = main->picLeftBar.hwnd();
+    const struct {
+        int id;
+        HWND parent;
+        RECT rect;
+        const wchar_t* tip;
+        const wp::win::ImageControl* image;
+    } cases[] = {
+        {ids::Image1, main->hwnd(), {168, 38, 200, 70}, L"Test position", &main->Image1},
+        {ids::Image2, main->hwnd(), {345, 38, 377, 70}, L"Test position", &main->Image2},
+        {ids::Image4, bar, {0, 0, 17, 17}, L"Help", &main->Image4},
+        {ids::Image3, bar, {0, 19, 17, 36}, L"About", &main->Image3},
+    };
+    const HCURSOR hand = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HAND_POINTER));
+    ASSERT_NE(nullptr, hand);
+    for (const auto& c : cases) {
+        const HWND image = GetDlgItem(c.parent, c.id);
+        ASSERT_NE(nullptr, image) << c.id;
+        EXPECT_EQ(c.image->hwnd(), image);
+        RECT r = rectOf(image);
+        MapWindowPoints(nullptr, c.parent, reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(c.rect.left, r.left) << c.id;
+        EXPECT_EQ(c.rect.top, r.top) << c.id;
+        EXPECT_EQ(c.rect.right, r.right) << c.id;
+        EXPECT_EQ(c.rect.bottom, r.bottom) << c.id;
+        EXPECT_EQ(c.tip, textOf(image)) << "assistive tools read the tip as the name";
+
+        wchar_t tip[64]{};
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = image;
+        tool.uId = reinterpret_cast<UINT_PTR>(image);
+        tool.lpszText = tip;
+        SendMessageW(c.image->toolTip(), TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&tool));
+        EXPECT_STREQ(c.tip, tip) << c.id;
+
+        SetCursor(nullptr);
+        SendMessageW(image, WM_SETCURSOR, reinterpret_cast<WPARAM>(image), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        EXPECT_EQ(hand, GetCursor()) << c.id;
+    }
+}
+
+// What a window draws of its client area.
+class Printed {
+public:
+    explicit Printed(HWND hwnd) : bitmap_(clientSized(hwnd)), selected_(dc_.get(), bitmap_.get()) {
+        SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_.get()), PRF_CLIENT);
+    }
+    COLORREF at(int x, int y) const { return GetPixel(dc_.get(), x, y); }
+
+private:
+    static HBITMAP clientSized(HWND hwnd) {
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        const wp::win::WindowDC screen(nullptr);
+        return CreateCompatibleBitmap(screen.get(), client.right, client.bottom);
+    }
+    wp::win::MemoryDC dc_{CreateCompatibleDC(nullptr)};
+    wp::win::Bitmap bitmap_;
+    wp::win::SelectedObject selected_;
+};
+
+TEST_F(MainCommands, TheClearPartsOfAnImageShowWhatLiesBeneath) {
+    open();
+    {
+        const RECT all{0, 0, 17, 160};
+        wp::win::Brush red(CreateSolidBrush(RGB(200, 0, 0)));
+        FillRect(main->picLeftBar.hDC(), &all, red.get());
+    }
+    const Printed help(GetDlgItem(main->picLeftBar.hwnd(), ids::Image4));
+    EXPECT_EQ(RGB(200, 0, 0), help.at(0, 0)) << "the side bar's picture around the round sign";
+    EXPECT_NE(RGB(200, 0, 0), help.at(8, 8));
+
+    // Image2 reaches the right edge of its frame; the frame's border line stays whole.
+    const Printed frame(main->control(ids::Frame2));
+    const Printed image(main->control(ids::Image2));
+    EXPECT_EQ(frame.at(168, 35), image.at(31, 5));
+    EXPECT_NE(GetSysColor(COLOR_BTNFACE), image.at(31, 5)) << "the border is not the window's colour";
+}
+
+TEST_F(MainCommands, PaintingTheWindowRepaintsBothFramesAtOnce) {
+    open();
+    flushEvents(50);
+    static std::vector<int> painted;
+    static WNDPROC original = nullptr;
+    painted.clear();
+    auto spy = [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (message == WM_PAINT) painted.push_back(GetDlgCtrlID(hwnd));
+        return CallWindowProcW(original, hwnd, message, wParam, lParam);
+    };
+    const HWND frame1 = main->control(ids::Frame1);
+    const HWND frame2 = main->control(ids::Frame2);
+    original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(frame1, GWLP_WNDPROC));
+    SetWindowLongPtrW(frame1, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+spy));
+    SetWindowLongPtrW(frame2, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+spy));
+
+    RECT corner{300, 140, 310, 150}; // away from both frames
+    RedrawWindow(main->hwnd(), &corner, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const std::vector<int> expected{ids::Frame1, ids::Frame2};
+    EXPECT_EQ(expected, painted);
+
+    SetWindowLongPtrW(frame1, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+    SetWindowLongPtrW(frame2, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+}
+
+} // namespace

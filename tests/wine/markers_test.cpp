@@ -1,0 +1,251 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "markers/markers.h"
+#include "support.h"
+
+using wp::markers::frmCircle;
+using wp::markers::frmCircle2;
+using wp::markers::frmCircle3;
+using wp::markers::Marker;
+using wp::test::flushEvents;
+
+namespace {
+
+class RecordingTarget final : public wp::markers::MarkerTarget {
+public:
+    std::vector<std::wstring> writes;
+    void setX(const std::wstring& text) override { writes.push_back(L"x=" + text); }
+    void setY(const std::wstring& text) override { writes.push_back(L"y=" + text); }
+};
+
+RECT rectOf(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+
+// An ordinary window to lie under the markers.
+class Underneath {
+public:
+    explicit Underneath(RECT area) {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"WanderpointTestUnderneath";
+        RegisterClassW(&wc);
+        hwnd_ = CreateWindowExW(0, wc.lpszClassName, L"underneath", WS_POPUP | WS_VISIBLE, area.left, area.top,
+                                area.right - area.left, area.bottom - area.top, nullptr, nullptr, nullptr, nullptr);
+        flushEvents(20);
+    }
+    ~Underneath() { DestroyWindow(hwnd_); }
+    HWND hwnd() const { return hwnd_; }
+
+private:
+    HWND hwnd_;
+};
+
+class Markers : public ::testing::Test {
+protected:
+    RecordingTarget target;
+    wp::test::PointerGuard pointerGuard;
+
+    void TearDown() override {
+        for (Marker* marker : {&frmCircle, &frmCircle2, &frmCircle3}) {
+            marker->close();
+            marker->setTarget(nullptr);
+        }
+    }
+    // A press and release of a button on the marker with no movement between them.
+    static void pressWithoutMoving(Marker& marker, UINT down = WM_LBUTTONDOWN) {
+        PostMessageW(marker.hwnd(), down, 0, MAKELPARAM(21, 21));
+        PostMessageW(marker.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(21, 21));
+        flushEvents(30);
+    }
+};
+
+TEST_F(Markers, LoadAsRoundTopmostWindowsOfFortyTwoPixelsWithoutATaskBarEntry) {
+    EXPECT_FALSE(frmCircle2.exists()) << "nothing is loaded before its first use";
+    frmCircle2.show();
+    ASSERT_TRUE(frmCircle2.visible());
+    const HWND hwnd = frmCircle2.hwnd();
+    wchar_t title[16]{};
+    GetWindowTextW(hwnd, title, 16);
+    EXPECT_STREQ(L"circle", title);
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    const LONG_PTR exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+    EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW) << "no task bar entry";
+    EXPECT_EQ(nullptr, GetWindow(hwnd, GW_OWNER));
+
+    const RECT r = rectOf(hwnd);
+    EXPECT_EQ(557, r.left) << "the design place";
+    EXPECT_EQ(412, r.top);
+    EXPECT_EQ(42, r.right - r.left);
+    EXPECT_EQ(42, r.bottom - r.top);
+    EXPECT_EQ(630, frmCircle2.widthTwips());
+
+    const wp::win::Region shape(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(ERROR, GetWindowRgn(hwnd, shape.get()));
+    const struct {
+        POINT at;
+        bool inside;
+    } points[] = {{{20, 20}, true}, {{21, 21}, true}, {{10, 10}, true}, {{20, 2}, true},   {{2, 20}, true},
+                  {{0, 0}, false},  {{3, 3}, false},  {{38, 38}, false}, {{40, 1}, false}, {{41, 20}, false}};
+    for (const auto& p : points)
+        EXPECT_EQ(p.inside, PtInRegion(shape.get(), p.at.x, p.at.y) != 0) << p.at.x << "," << p.at.y;
+}
+
+TEST_F(Markers, EachMarkerHasItsColour) {
+    const struct {
+        Marker* marker;
+        COLORREF colour;
+        POINT corner;
+    } cases[] = {{&frmCircle, RGB(255, 255, 128), {100, 100}},
+                 {&frmCircle2, RGB(0, 0, 255), {200, 100}},
+                 {&frmCircle3, RGB(0, 255, 0), {300, 100}}};
+    for (const auto& c : cases) {
+        c.marker->show();
+        c.marker->moveTo(c.corner);
+    }
+    flushEvents(100);
+    const HDC screen = GetDC(nullptr);
+    for (const auto& c : cases) EXPECT_EQ(c.colour, GetPixel(screen, c.corner.x + 21, c.corner.y + 21)) << c.corner.x;
+    ReleaseDC(nullptr, screen);
+}
+
+TEST_F(Markers, AClickOutsideTheDiscButInsideItsSquareReachesTheWindowBelow) {
+    const Underneath below({300, 300, 500, 500});
+    frmCircle2.show();
+    frmCircle2.moveTo({379, 379});
+    flushEvents(20);
+    EXPECT_EQ(frmCircle2.hwnd(), WindowFromPoint({400, 400})) << "the centre";
+    EXPECT_EQ(frmCircle2.hwnd(), WindowFromPoint({381, 400})) << "the left edge of the disc";
+    for (POINT corner : {POINT{379, 379}, POINT{380, 381}, POINT{420, 420}, POINT{419, 380}})
+        EXPECT_EQ(below.hwnd(), WindowFromPoint(corner)) << corner.x << "," << corner.y;
+
+    // It stays above an ordinary window that is activated after it.
+    SetForegroundWindow(below.hwnd());
+    BringWindowToTop(below.hwnd());
+    flushEvents(20);
+    EXPECT_EQ(frmCircle2.hwnd(), WindowFromPoint({400, 400}));
+}
+
+TEST_F(Markers, MoveTakesTwipsAndHidingKeepsThePlaceUntilClosed) {
+    frmCircle.show();
+    const struct {
+        double left, top;
+        POINT corner;
+    } moves[] = {
+        {5685, 5685, {379, 379}},
+        {-315, -315, {-21, -21}},
+        {7.5, 22.5, {0, 2}}, // half pixels go to the even neighbour
+        {15.1, 29.9, {1, 2}},
+    };
+    for (const auto& m : moves) {
+        EXPECT_TRUE(frmCircle.move(m.left, m.top));
+        const RECT r = rectOf(frmCircle.hwnd());
+        EXPECT_EQ(m.corner.x, r.left) << m.left;
+        EXPECT_EQ(m.corner.y, r.top) << m.top;
+    }
+    frmCircle.moveTo({250, 260});
+    EXPECT_FALSE(frmCircle.move(1e30, 15)) << "no pixel lies there";
+    EXPECT_FALSE(frmCircle.move(15, -1e30));
+    EXPECT_EQ(250, rectOf(frmCircle.hwnd()).left);
+
+    const RECT before = rectOf(frmCircle.hwnd());
+    frmCircle.hide();
+    EXPECT_TRUE(frmCircle.exists());
+    EXPECT_FALSE(frmCircle.visible());
+    frmCircle.show();
+    EXPECT_TRUE(frmCircle.visible());
+    const RECT after = rectOf(frmCircle.hwnd());
+    EXPECT_EQ(before.left, after.left);
+    EXPECT_EQ(before.top, after.top);
+    EXPECT_EQ(before.right, after.right);
+
+    frmCircle.close();
+    EXPECT_FALSE(frmCircle.exists());
+    frmCircle.show();
+    EXPECT_EQ(557, rectOf(frmCircle.hwnd()).left) << "a closed marker is loaded anew";
+}
+
+TEST_F(Markers, TheGreenMarkerAppearsAtThePlatformsPlaceAndFollowsItsCaller) {
+    frmCircle3.show();
+    ASSERT_TRUE(frmCircle3.visible());
+    EXPECT_EQ(42, rectOf(frmCircle3.hwnd()).right - rectOf(frmCircle3.hwnd()).left);
+    frmCircle3.moveTo({123, 45});
+    EXPECT_EQ(123, rectOf(frmCircle3.hwnd()).left);
+    EXPECT_EQ(45, rectOf(frmCircle3.hwnd()).top);
+    pressWithoutMoving(frmCircle3);
+    SUCCEED() << "without a target the drag writes nowhere";
+}
+
+TEST_F(Markers, APressWithoutMovementWritesThePresentCentreXThenY) {
+    const struct {
+        POINT corner;
+        UINT button;
+        const wchar_t* x;
+        const wchar_t* y;
+    } cases[] = {
+        {{379, 379}, WM_LBUTTONDOWN, L"x=400", L"y=400"},
+        {{-21, -21}, WM_LBUTTONDOWN, L"x=0", L"y=0"},
+        {{-100, 5000}, WM_LBUTTONDOWN, L"x=-79", L"y=5021"}, // off the screen: not clipped
+        {{10, 20}, WM_RBUTTONDOWN, L"x=31", L"y=41"},
+        {{10, 20}, WM_MBUTTONDOWN, L"x=31", L"y=41"},
+    };
+    frmCircle2.setTarget(&target);
+    frmCircle2.show();
+    for (const auto& c : cases) {
+        frmCircle2.moveTo(c.corner);
+        target.writes.clear();
+        pressWithoutMoving(frmCircle2, c.button);
+        const std::vector<std::wstring> expected{c.x, c.y};
+        EXPECT_EQ(expected, target.writes) << c.corner.x << "," << c.corner.y;
+        EXPECT_EQ(c.corner.x, rectOf(frmCircle2.hwnd()).left);
+    }
+}
+
+TEST_F(Markers, ADragWithTheMouseWritesTheCentreWhereItIsDropped) {
+    frmCircle2.setTarget(&target);
+    frmCircle2.show();
+    frmCircle2.moveTo({379, 379});
+    flushEvents(20);
+    SetCursorPos(400, 400);
+    wp::test::queueDrag({400, 400}, {410, 400});
+    flushEvents(200);
+    const std::vector<std::wstring> expected{L"x=410", L"y=400"};
+    EXPECT_EQ(expected, target.writes);
+    EXPECT_EQ(389, rectOf(frmCircle2.hwnd()).left);
+}
+
+TEST_F(Markers, OnAScaledMonitorTheDiscGrowsAroundTheSameCentre) {
+    frmCircle2.setTarget(&target);
+    frmCircle2.show();
+    frmCircle2.moveTo({379, 379});
+    const struct {
+        UINT dpi;
+        int side;
+    } scalings[] = {{144, 64}, {120, 52}, {192, 84}, {96, 42}};
+    for (const auto& s : scalings) {
+        RECT suggested = rectOf(frmCircle2.hwnd());
+        SendMessageW(frmCircle2.hwnd(), WM_DPICHANGED, MAKEWPARAM(s.dpi, s.dpi), reinterpret_cast<LPARAM>(&suggested));
+        const RECT r = rectOf(frmCircle2.hwnd());
+        EXPECT_EQ(s.side, r.right - r.left) << s.dpi;
+        EXPECT_EQ(s.side, r.bottom - r.top) << s.dpi;
+        EXPECT_EQ(s.side * 15, frmCircle2.widthTwips()) << s.dpi;
+        EXPECT_EQ(frmCircle2.hwnd(), WindowFromPoint({400, 400})) << "the centre is on the disc at " << s.dpi;
+        EXPECT_NE(frmCircle2.hwnd(), WindowFromPoint({r.left + 1, r.top + 1})) << "a corner is not, at " << s.dpi;
+
+        target.writes.clear();
+        pressWithoutMoving(frmCircle2);
+        const std::vector<std::wstring> expected{L"x=400", L"y=400"};
+        EXPECT_EQ(expected, target.writes) << s.dpi;
+    }
+}
+
+} // namespace
