@@ -2,3 +2,6 @@
 #pragma once
 
 #define IDI_WANDERPOINT 1
+
+/* Macro window: 500-599. */
+#define IDC_TEST_POSITION 500

@@ -212,7 +212,7 @@ void FrmMain::cmdRestoreDefaults_Click() {
 }
 
 void FrmMain::cmdMacro_Click() {
-    // The macro tool hooks in here.
+    if (deps_.showMacro) deps_.showMacro();
 }
 
 void FrmMain::LoadSettings() {
