@@ -60,6 +60,10 @@ FileOutcome readWholeFile(const std::wstring& name, std::string& bytes) {
 
 FileOutcome replaceFile(const std::wstring& name, std::string_view bytes) {
     const std::wstring target = fullPath(name);
+    // A read-only file or a folder is not replaced: Windows refuses both, Wine's rename would not.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return failed(ERROR_ACCESS_DENIED);
     std::wstring temporary;
     win::KernelHandle file;
     for (unsigned attempt = 0; attempt < 100 && !file; ++attempt) {
