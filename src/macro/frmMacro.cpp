@@ -201,7 +201,7 @@ void FrmMacro::Form_Load() {
         SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
         SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     }
-    F9Enabled = GetMenuState(GetMenu(hwnd()), ids::mnuEnableF9, MF_BYCOMMAND) & MF_CHECKED;
+    F9Enabled = (GetMenuState(GetMenu(hwnd()), ids::mnuEnableF9, MF_BYCOMMAND) & MF_CHECKED) != 0;
     // A press from before the window opened is not a press for it.
     const SHORT f9 = deps_.asyncKeyState ? deps_.asyncKeyState(VK_F9) : GetAsyncKeyState(VK_F9);
     f9WasDown_ = (f9 & 0x8000) != 0;

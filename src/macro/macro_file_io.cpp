@@ -1,5 +1,7 @@
 #include "macro/macro_file_io.h"
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "win/handle.h"

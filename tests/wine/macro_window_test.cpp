@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <utility>
 
 #include "app/frmMain.h"
 #include "app/frmMain_ids.h"
