@@ -29,6 +29,37 @@ HANDLE waitTimer() {
 // A day at most per sleep: longer waits just sleep again.
 constexpr double longestSleepMilliseconds = 86'400'000.0;
 
+// The last milliseconds of a wait are slept in steps of Sleep(1), with the events run after each.
+// Under Wine every wait on a handle goes through its server, which wakes a millisecond or more late
+// (often several under load), while Sleep stays in the process and keeps time well. On Windows
+// Sleep(1) can last a whole scheduler tick: a Sleep that overshoots three times in a row hands the
+// final stretch to the high-resolution timer for good.
+constexpr double finalStretchMilliseconds = 4.0;
+constexpr double coarseSleepMilliseconds = 4.0;
+thread_local int coarseSleepsInARow = 0;
+
+bool sleepIsFine() { return coarseSleepsInARow < 3; }
+
+void sleepOneMillisecond() {
+    const double start = monotonicMilliseconds();
+    Sleep(1);
+    coarseSleepsInARow = monotonicMilliseconds() - start >= coarseSleepMilliseconds ? coarseSleepsInARow + 1 : 0;
+}
+
+// Arms the timer for the time left; waits for it, and for any event when events may wake the wait.
+void sleepOnTimer(HANDLE timer, double milliseconds, bool wakeOnEvents) {
+    DWORD timeout = INFINITE;
+    LARGE_INTEGER due{};
+    due.QuadPart = -static_cast<LONGLONG>(std::ceil(milliseconds * 10'000.0)); // relative, in 100 ns
+    if (!timer || !SetWaitableTimer(timer, &due, 0, nullptr, nullptr, FALSE))
+        timeout = static_cast<DWORD>(std::ceil(milliseconds));
+    const DWORD count = timer ? 1 : 0;
+    if (wakeOnEvents)
+        MsgWaitForMultipleObjectsEx(count, timer ? &timer : nullptr, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    else if (timer && timeout == INFINITE) WaitForSingleObject(timer, INFINITE);
+    else Sleep(timeout);
+}
+
 } // namespace
 
 double monotonicMilliseconds() {
@@ -49,14 +80,12 @@ void waitLettingEventsRun(double endMilliseconds, const std::function<bool()>& a
         if (quitRequested() || (abandon && abandon())) return;
         const double left = endMilliseconds - monotonicMilliseconds();
         if (!(left > 0)) return;
-        const double sleep = std::min(left, longestSleepMilliseconds);
-        DWORD timeout = INFINITE;
-        LARGE_INTEGER due{};
-        due.QuadPart = -static_cast<LONGLONG>(std::ceil(sleep * 10'000.0)); // relative, in 100 ns
-        if (!timer || !SetWaitableTimer(timer, &due, 0, nullptr, nullptr, FALSE))
-            timeout = static_cast<DWORD>(std::ceil(sleep));
-        MsgWaitForMultipleObjectsEx(timer ? 1 : 0, timer ? &timer : nullptr, timeout, QS_ALLINPUT,
-                                    MWMO_INPUTAVAILABLE);
+        if (left > finalStretchMilliseconds)
+            sleepOnTimer(timer, std::min(left - finalStretchMilliseconds, longestSleepMilliseconds), true);
+        else if (sleepIsFine())
+            sleepOneMillisecond();
+        else
+            sleepOnTimer(timer, left, false);
         letPendingEventsRun();
     }
 }
