@@ -15,3 +15,6 @@
 /* The about window: 400-499 */
 #define IDB_ABOUT_LOGO 400
 #define IDC_POINTING_HAND 401
+
+/* Macro window: 500-599. */
+#define IDC_TEST_POSITION 500

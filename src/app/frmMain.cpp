@@ -293,7 +293,7 @@ void FrmMain::cmdRestoreDefaults_Click() {
 }
 
 void FrmMain::cmdMacro_Click() {
-    // The macro tool hooks in here.
+    if (deps_.showMacro) deps_.showMacro();
 }
 
 void FrmMain::Image1_Click() { movePointerTo(Text1, Text2); }

@@ -24,6 +24,8 @@ struct MainWindowDeps {
     PointerPort& pointer;
     // Ends the program at once; the real one exits the process, tests record the call.
     std::function<void()> endProgram;
+    // Shows the macro window (modeless; the open one when it is open).
+    std::function<void()> showMacro;
 };
 
 class FrmMain final : public win::Window {

@@ -4,6 +4,9 @@
 
 #include "app/app_info.h"
 #include "app/frmMain.h"
+#include "macro/file_dialogs.h"
+#include "macro/frmMacro.h"
+#include "macro/stand_ins.h"
 #include "win/pointer_port.h"
 #include "win/pump.h"
 #include "win/settings_store.h"
@@ -15,9 +18,24 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
 
     wp::win::RegistrySettings settings(L"Software\\" + wp::win::toWide(wp::app::appInfo.Title));
     wp::win::SystemPointer pointer;
+
+    wp::macro::SendInputClicks clicks;
+    wp::macro::NoMarker macroMarker;
+    wp::macro::SystemFileDialogs dialogs;
+    HWND mainWindow = nullptr;
+    wp::macro::FrmMacro macro({pointer, clicks, macroMarker, dialogs,
+                               [](HWND owner, const std::wstring& text) {
+                                   const std::wstring title = wp::win::toWide(wp::app::appInfo.Title);
+                                   MessageBoxW(owner, text.c_str(), title.c_str(), MB_OK | MB_ICONEXCLAMATION);
+                               },
+                               [&mainWindow] {
+                                   return reinterpret_cast<HICON>(GetClassLongPtrW(mainWindow, GCLP_HICON));
+                               }});
+
     // Closing the main window ends the process at once: other windows, timers and a playing
     // macro go with it, without their own closing handling.
-    wp::app::FrmMain main({settings, pointer, [] { ExitProcess(0); }});
+    wp::app::FrmMain main({settings, pointer, [] { ExitProcess(0); }, [&macro] { macro.show(); }});
     if (!main.open(showCommand)) return 1;
+    mainWindow = main.hwnd();
     return wp::win::runMessageLoop();
 }

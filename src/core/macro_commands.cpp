@@ -1,0 +1,77 @@
+#include "core/macro_commands.h"
+
+#include "core/numbers.h"
+
+namespace wp::macro {
+namespace {
+
+std::string numberText(std::string_view boxText, char decimalSeparator) {
+    const Parsed<double> value = leadingNumberValue(boxText);
+    return shortestDecimalText(value ? value.value : 0.0, decimalSeparator);
+}
+
+// Where the decimal separator is the comma, a fraction in a move would be split at it when
+// played; the runner rounds coordinates anyway, so the command carries the rounded value.
+std::string coordinateText(std::string_view boxText, char decimalSeparator) {
+    if (decimalSeparator != ',') return numberText(boxText, decimalSeparator);
+    const Parsed<double> value = leadingNumberValue(boxText);
+    return shortestDecimalText(value ? roundHalfEven(value.value) : 0.0, decimalSeparator);
+}
+
+// The text after the first n characters; a character is one UTF-8 sequence.
+std::string_view afterCharacters(std::string_view text, std::size_t n) {
+    std::size_t i = 0;
+    for (; n > 0 && i < text.size(); --n) {
+        ++i;
+        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
+    }
+    return text.substr(i);
+}
+
+} // namespace
+
+std::optional<std::string> composeCommand(int option, const CommandInputs& inputs, char decimalSeparator) {
+    switch (option) {
+    case optLeftClick:
+        return "LCK";
+    case optRightClick:
+        return "RCK";
+    case optLeftDoubleClick:
+        return "LDC";
+    case optRightDoubleClick:
+        return "RDC";
+    case optMove:
+        return "MVE " + coordinateText(inputs.x, decimalSeparator) + "," + coordinateText(inputs.y, decimalSeparator);
+    case optWait:
+        return "SLP " + numberText(inputs.seconds, decimalSeparator);
+    case optRepeat:
+        return "RPT";
+    default:
+        return std::nullopt;
+    }
+}
+
+std::string commandCode(std::string_view entry) {
+    std::string code(entry.substr(0, entry.size() - afterCharacters(entry, 3).size()));
+    for (char& c : code)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return code;
+}
+
+std::optional<MoveTarget> readMove(std::string_view entry, char decimalSeparator) {
+    const std::string_view rest = afterCharacters(entry, 4);
+    const std::size_t comma = rest.find(',');
+    if (comma == std::string_view::npos) return std::nullopt;
+    const Parsed<std::int32_t> x = wholeNumber(rest.substr(0, comma), decimalSeparator);
+    const Parsed<std::int32_t> y = wholeNumber(rest.substr(comma + 1), decimalSeparator);
+    if (!x || !y) return std::nullopt;
+    return MoveTarget{x.value, y.value};
+}
+
+std::optional<double> readWaitSeconds(std::string_view entry, char decimalSeparator) {
+    const Parsed<double> seconds = readNumber(afterCharacters(entry, 4), decimalSeparator);
+    if (!seconds) return std::nullopt;
+    return seconds.value;
+}
+
+} // namespace wp::macro

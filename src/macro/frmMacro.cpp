@@ -1,0 +1,446 @@
+#include "macro/frmMacro.h"
+
+#include <commctrl.h>
+
+#include <iterator>
+
+#include "core/macro_commands.h"
+#include "core/numbers.h"
+#include "macro/frmMacro_ids.h"
+#include "res/resource.h"
+#include "win/text.h"
+
+namespace wp::macro {
+namespace ids = macro_ids;
+using win::DesignRect;
+
+namespace {
+
+struct ControlDesign {
+    int id;
+    const wchar_t* className;
+    const wchar_t* text;
+    DWORD style;
+    DWORD exStyle;
+    DesignRect rect; // client pixels at 96 DPI; the controls of Frame1 carry its offset (272, 80)
+};
+
+constexpr int clientWidth96 = 443;
+constexpr int clientHeight96 = 214;
+constexpr int frameLeft = 272;
+constexpr int frameTop = 80;
+constexpr DWORD buttonStyle = WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON | BS_MULTILINE;
+constexpr DWORD optionStyle = WS_TABSTOP | BS_RADIOBUTTON;
+constexpr DWORD editStyle = WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL;
+constexpr DWORD labelStyle = SS_LEFT | SS_NOPREFIX;
+
+// In tab order. The frame's controls are placed on the window itself, so that every control
+// reports to the window; Image1 and the mouse component take no focus and come last.
+const ControlDesign designTable[] = {
+    {ids::lstCommand, L"LISTBOX", L"", WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+     WS_EX_CLIENTEDGE, {8, 8, 145, 199}},
+    {ids::cmdAddCmd, L"BUTTON", L"Add command", buttonStyle, 0, {160, 8, 81, 41}},
+    {ids::cmdRemoveCmd, L"BUTTON", L"Remove Command", buttonStyle, 0, {160, 56, 81, 41}},
+    {ids::Frame1, L"BUTTON", L"Move to", WS_GROUP | BS_GROUPBOX, 0, {frameLeft, frameTop, 169, 89}},
+    {ids::txtY, L"EDIT", L"0", editStyle, WS_EX_CLIENTEDGE, {frameLeft + 88, frameTop + 32, 41, 19}},
+    {ids::txtX, L"EDIT", L"0", editStyle, WS_EX_CLIENTEDGE, {frameLeft + 24, frameTop + 32, 41, 19}},
+    {ids::Label2, L"STATIC", L"Y:", WS_GROUP | labelStyle, 0, {frameLeft + 72, frameTop + 32, 13, 13}},
+    {ids::Label1, L"STATIC", L"X:", WS_GROUP | labelStyle, 0, {frameLeft + 8, frameTop + 32, 13, 13}},
+    {ids::optCommands0 + 0, L"BUTTON", L"Left Click", WS_GROUP | optionStyle, 0, {256, 16, 113, 17}},
+    {ids::optCommands0 + 1, L"BUTTON", L"Right Click", optionStyle, 0, {256, 32, 113, 17}},
+    {ids::optCommands0 + 2, L"BUTTON", L"Left double click", optionStyle, 0, {256, 48, 113, 17}},
+    {ids::optCommands0 + 3, L"BUTTON", L"Right Double Click", optionStyle, 0, {256, 64, 113, 17}},
+    {ids::optCommands0 + 4, L"BUTTON", L"", optionStyle, 0, {256, 80, 13, 17}},
+    {ids::optCommands0 + 5, L"BUTTON", L"Wait (sec)", optionStyle, 0, {256, 176, 113, 17}},
+    {ids::txtSleep, L"EDIT", L"", editStyle, WS_EX_CLIENTEDGE, {328, 176, 33, 19}},
+    {ids::optCommands0 + 6, L"BUTTON", L"Repeat", WS_GROUP | optionStyle, 0, {256, 192, 65, 17}},
+    {ids::cmdRun, L"BUTTON", L"Run", buttonStyle, 0, {160, 168, 81, 41}},
+    {ids::ChkShowHelper, L"BUTTON", L"Show Helper", WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, 0,
+     {frameLeft + 16, frameTop + 64, 129, 17}},
+    {ids::Image1, L"STATIC", L"", WS_GROUP | SS_ICON | SS_NOTIFY | SS_REALSIZECONTROL, 0,
+     {frameLeft + 136, frameTop + 32, 32, 32}},
+    // The mouse control component's place: its face, a small mouse in a frame, goes here.
+    {ids::mtyMouse1, L"STATIC", L"", WS_GROUP | SS_ETCHEDFRAME, 0, {416, 8, 24, 37}},
+};
+
+// The controls of the input lock; the labels go with the frame they stand in.
+constexpr int lockedControls[] = {
+    ids::cmdAddCmd,        ids::optCommands0 + 0, ids::optCommands0 + 1, ids::optCommands0 + 2,
+    ids::optCommands0 + 3, ids::optCommands0 + 4, ids::optCommands0 + 5, ids::optCommands0 + 6,
+    ids::Frame1,           ids::Label1,           ids::txtX,             ids::Label2,
+    ids::txtY,             ids::ChkShowHelper,    ids::Image1,           ids::txtSleep,
+};
+
+constexpr int optionCount = 7;
+constexpr int coordinateMaxChars = 4;
+constexpr int secondsMaxChars = 3;
+
+win::Menu createMenuBar() {
+    win::Menu bar(CreateMenu());
+    win::Menu file(CreatePopupMenu());
+    AppendMenuW(file.get(), MF_STRING, ids::mnuNew, L"&New");
+    AppendMenuW(file.get(), MF_STRING, ids::mnuOpen, L"&Open");
+    AppendMenuW(file.get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(file.get(), MF_STRING, ids::mnuSave, L"&Save");
+    AppendMenuW(file.get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(file.get(), MF_STRING, ids::mnuExit, L"E&xit");
+    win::Menu options(CreatePopupMenu());
+    AppendMenuW(options.get(), MF_STRING | MF_CHECKED, ids::mnuEnableF9, L"Enable F9 Shortcut");
+    // Appended popups belong to the bar from then on.
+    if (AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(file.get()), L"File")) (void)file.release();
+    if (AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(options.get()), L"&Options"))
+        (void)options.release();
+    return bar;
+}
+
+} // namespace
+
+FrmMacro::FrmMacro(MacroWindowDeps deps)
+    : Cmdg(deps.dialogs), deps_(std::move(deps)), decimalSeparator_(win::userDecimalSeparator()) {}
+
+FrmMacro::~FrmMacro() { destroy(); }
+
+void FrmMacro::show(int showCommand) {
+    if (exists()) {
+        ShowWindow(hwnd(), IsIconic(hwnd()) ? SW_RESTORE : SW_SHOW);
+        SetForegroundWindow(hwnd());
+        return;
+    }
+    INITCOMMONCONTROLSEX common{sizeof common, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&common);
+
+    // Each opening starts afresh; a run's leftovers from the last opening do not carry over.
+    ++opening_;
+    PendingCommand.clear();
+    StopMacro = false;
+    Cmdg.FileName.clear();
+
+    const DWORD style = WS_OVERLAPPEDWINDOW & ~WS_MAXIMIZEBOX;
+    win::Menu menu = createMenuBar();
+    CreateArgs args;
+    args.title = caption;
+    args.style = style;
+    args.menu = menu.get();
+    if (!create(ClassInfo{L"WanderpointMacro"}, args)) return;
+    (void)menu.release(); // the window's now
+
+    dpi_ = win::dpiOf(hwnd());
+    RECT frame{0, 0, dpi_.scale(clientWidth96), dpi_.scale(clientHeight96)};
+    AdjustWindowRectExForDpi(&frame, style, TRUE, 0, dpi_.value);
+    int width = frame.right - frame.left;
+    int height = frame.bottom - frame.top;
+    SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    // The menu bar's real height can differ from the estimate: size the client area exactly.
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    width += dpi_.scale(clientWidth96) - client.right;
+    height += dpi_.scale(clientHeight96) - client.bottom;
+    MONITORINFO monitor{sizeof monitor};
+    GetMonitorInfoW(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    SetWindowPos(hwnd(), nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+
+    createControls();
+    Form_Load();
+    ShowWindow(hwnd(), showCommand);
+    UpdateWindow(hwnd());
+}
+
+void FrmMacro::createControls() {
+    for (const ControlDesign& design : designTable) {
+        // Overlapping controls must not paint over the one stacked above them.
+        win::createControl(hwnd(),
+                           {design.className, design.text, design.style | WS_CLIPSIBLINGS, design.exStyle, design.rect,
+                            design.id},
+                           dpi_);
+    }
+    // The wait box lies over the right end of its option and must take the clicks there; the
+    // frame lies under what it holds. Tab order does not follow from this: see moveFocusInTabOrder.
+    SetWindowPos(control(ids::txtSleep), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(control(ids::Frame1), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+    SendMessageW(control(ids::txtX), EM_LIMITTEXT, coordinateMaxChars, 0);
+    SendMessageW(control(ids::txtY), EM_LIMITTEXT, coordinateMaxChars, 0);
+    SendMessageW(control(ids::txtSleep), EM_LIMITTEXT, secondsMaxChars, 0);
+    const HANDLE picture = LoadImageW(win::appInstance(), MAKEINTRESOURCEW(IDC_TEST_POSITION), IMAGE_CURSOR, 0, 0,
+                                      LR_DEFAULTSIZE | LR_SHARED);
+    SendMessageW(control(ids::Image1), STM_SETIMAGE, IMAGE_CURSOR, reinterpret_cast<LPARAM>(picture));
+
+    // The tool tip is owned by the window and goes with it.
+    const HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
+                                     win::appInstance(), nullptr);
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(control(ids::Image1));
+    tool.lpszText = const_cast<wchar_t*>(L"Test position");
+    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+
+    txtX.attach(control(ids::txtX), [this] { txtX_Change(); });
+    txtY.attach(control(ids::txtY), [this] { txtY_Change(); });
+    txtSleep.attach(control(ids::txtSleep), [this] { txtSleep_Change(); });
+    ChkShowHelper.attach(control(ids::ChkShowHelper), [this] { ChkShowHelper_Click(); });
+    tmrCheckShortcuKey.attach(hwnd());
+    layout();
+}
+
+void FrmMacro::layout() {
+    font_ = win::createFont({L"MS Sans Serif", 825}, dpi_);
+    for (const ControlDesign& design : designTable) {
+        const HWND child = control(design.id);
+        win::placeControl(child, design.rect, dpi_);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    }
+}
+
+void FrmMacro::Form_Load() {
+    if (const HICON icon = deps_.mainIcon ? deps_.mainIcon() : nullptr) {
+        SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    }
+    F9Enabled = (GetMenuState(GetMenu(hwnd()), ids::mnuEnableF9, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    // A press from before the window opened is not a press for it.
+    const SHORT f9 = deps_.asyncKeyState ? deps_.asyncKeyState(VK_F9) : GetAsyncKeyState(VK_F9);
+    f9WasDown_ = (f9 & 0x8000) != 0;
+    tmrCheckShortcuKey.setInterval(shortcutPollMilliseconds);
+    tmrCheckShortcuKey.setEnabled(true);
+}
+
+void FrmMacro::Form_Unload() {
+    StopMacro = true;
+    deps_.marker.close();
+}
+
+void FrmMacro::closeWindow() {
+    Form_Unload();
+    destroy();
+}
+
+void FrmMacro::mnuExit_Click() { closeWindow(); }
+
+void FrmMacro::setX(const std::wstring& text) {
+    if (exists()) txtX.setText(text);
+}
+
+void FrmMacro::setY(const std::wstring& text) {
+    if (exists()) txtY.setText(text);
+}
+
+void FrmMacro::optCommands_Click(int index) {
+    const std::string x = win::toUtf8(txtX.text());
+    const std::string y = win::toUtf8(txtY.text());
+    const std::string seconds = win::toUtf8(txtSleep.text());
+    if (const auto command = composeCommand(index, {x, y, seconds}, decimalSeparator_))
+        PendingCommand = win::toWide(*command);
+}
+
+void FrmMacro::txtX_Change() {
+    optCommands_Click(optMove);
+    selectOption(optMove);
+}
+
+void FrmMacro::txtY_Change() {
+    optCommands_Click(optMove);
+    selectOption(optMove);
+}
+
+void FrmMacro::txtSleep_Change() {
+    optCommands_Click(optWait);
+    selectOption(optWait);
+}
+
+int FrmMacro::selectedOption() const {
+    for (int i = 0; i < optionCount; ++i)
+        if (SendMessageW(control(ids::optCommands0 + i), BM_GETCHECK, 0, 0) == BST_CHECKED) return i;
+    return -1;
+}
+
+// Selecting an option from code raises its click, as a user's click does, unless it was selected.
+void FrmMacro::selectOption(int index) {
+    if (selectedOption() == index) return;
+    for (int i = 0; i < optionCount; ++i)
+        SendMessageW(control(ids::optCommands0 + i), BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED, 0);
+    optCommands_Click(index);
+}
+
+void FrmMacro::addEntry(const std::wstring& text) {
+    SendMessageW(control(ids::lstCommand), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::vector<std::wstring> FrmMacro::entries() const {
+    const HWND list = control(ids::lstCommand);
+    const LRESULT count = list ? SendMessageW(list, LB_GETCOUNT, 0, 0) : 0;
+    std::vector<std::wstring> texts;
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+        const LRESULT copied = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+        texts.push_back(std::move(text));
+    }
+    return texts;
+}
+
+void FrmMacro::cmdAddCmd_Click() {
+    if (PendingCommand.empty()) return;
+    addEntry(PendingCommand);
+    if (PendingCommand == L"RPT") DisableCommandInput();
+}
+
+void FrmMacro::cmdRemoveCmd_Click() {
+    const HWND list = control(ids::lstCommand);
+    const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
+    if (selected == LB_ERR) return;
+    if (entries()[static_cast<std::size_t>(selected)] == L"RPT") EnableCommandInput();
+    SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+}
+
+void FrmMacro::DisableCommandInput() {
+    for (int id : lockedControls) EnableWindow(control(id), FALSE);
+}
+
+void FrmMacro::EnableCommandInput() {
+    for (int id : lockedControls) EnableWindow(control(id), TRUE);
+}
+
+void FrmMacro::ChkShowHelper_Click() {
+    if (ChkShowHelper.checked()) {
+        deps_.marker.show();
+        RECT window{};
+        GetWindowRect(hwnd(), &window);
+        deps_.marker.moveTopLeft(window.left, window.top);
+    } else {
+        deps_.marker.hide();
+    }
+}
+
+void FrmMacro::Image1_Click() {
+    const auto x = wholeNumber(win::toUtf8(txtX.text()), decimalSeparator_);
+    const auto y = wholeNumber(win::toUtf8(txtY.text()), decimalSeparator_);
+    if (x && y) jumpPointer(deps_.pointer, x.value, y.value); // a box that is not a number: no move
+}
+
+void FrmMacro::mnuEnableF9_Click() {
+    const HMENU menu = GetMenu(hwnd());
+    const bool checked = !(GetMenuState(menu, ids::mnuEnableF9, MF_BYCOMMAND) & MF_CHECKED);
+    CheckMenuItem(menu, ids::mnuEnableF9, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+    F9Enabled = checked;
+}
+
+// Tab follows the design's order, which differs from the controls' stacking (see createControls).
+bool FrmMacro::moveFocusInTabOrder(bool backwards) {
+    const int count = static_cast<int>(std::size(designTable));
+    const HWND focus = GetFocus();
+    int at = -1;
+    for (int i = 0; i < count && at < 0; ++i) {
+        const HWND child = control(designTable[i].id);
+        if (child == focus || IsChild(child, focus)) at = i;
+    }
+    for (int step = 1; step <= count; ++step) {
+        const int i = ((at < 0 ? (backwards ? count : -1) : at) + (backwards ? -step : step) + 2 * count) % count;
+        const HWND next = control(designTable[i].id);
+        if (!(GetWindowLongW(next, GWL_STYLE) & WS_TABSTOP) || !IsWindowEnabled(next) || !IsWindowVisible(next))
+            continue;
+        SetFocus(next);
+        if (designTable[i].className == std::wstring_view(L"EDIT")) SendMessageW(next, EM_SETSEL, 0, -1);
+        return true;
+    }
+    return false;
+}
+
+bool FrmMacro::preTranslateMessage(MSG& msg) {
+    if ((msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP) && GetActiveWindow() == hwnd()) {
+        const int shift = ((GetKeyState(VK_SHIFT) & 0x8000) ? 1 : 0) | ((GetKeyState(VK_CONTROL) & 0x8000) ? 2 : 0) |
+                          ((GetKeyState(VK_MENU) & 0x8000) ? 4 : 0);
+        Form_KeyUp(static_cast<int>(msg.wParam), shift);
+    }
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && !(GetKeyState(VK_CONTROL) & 0x8000) &&
+        !(GetKeyState(VK_MENU) & 0x8000)) {
+        if (moveFocusInTabOrder((GetKeyState(VK_SHIFT) & 0x8000) != 0)) return true;
+    }
+    return Window::preTranslateMessage(msg);
+}
+
+void FrmMacro::onCommand(int id, int notification) {
+    if (id >= ids::optCommands0 && id <= ids::optCommands6) {
+        if (notification != BN_CLICKED) return;
+        const int index = id - ids::optCommands0;
+        for (int i = 0; i < optionCount; ++i)
+            SendMessageW(control(ids::optCommands0 + i), BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED, 0);
+        optCommands_Click(index);
+        return;
+    }
+    switch (id) {
+    case ids::cmdAddCmd:
+        if (notification == BN_CLICKED) cmdAddCmd_Click();
+        break;
+    case ids::cmdRemoveCmd:
+        if (notification == BN_CLICKED) cmdRemoveCmd_Click();
+        break;
+    case ids::cmdRun:
+        if (notification == BN_CLICKED) cmdRun_Click();
+        break;
+    case ids::ChkShowHelper:
+        if (notification == BN_CLICKED) ChkShowHelper.clicked();
+        break;
+    case ids::Image1:
+        if (notification == STN_CLICKED) Image1_Click();
+        break;
+    case ids::txtX:
+    case ids::txtY:
+    case ids::txtSleep:
+        if (notification == EN_CHANGE) (id == ids::txtX ? txtX : id == ids::txtY ? txtY : txtSleep).edited();
+        break;
+    case ids::mnuNew:
+        mnuNew_Click();
+        break;
+    case ids::mnuOpen:
+        mnuOpen_Click();
+        break;
+    case ids::mnuSave:
+        mnuSave_Click();
+        break;
+    case ids::mnuExit:
+        mnuExit_Click();
+        break;
+    case ids::mnuEnableF9:
+        mnuEnableF9_Click();
+        break;
+    default:
+        break; // IDOK and IDCANCEL from the dialog keys, list notifications
+    }
+}
+
+LRESULT FrmMacro::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_TIMER:
+        if (wParam == shortcutTimerId) tmrCheckShortcuKey_Timer();
+        return 0;
+    case WM_DPICHANGED: {
+        dpi_ = win::Dpi{HIWORD(wParam)};
+        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        layout();
+        return 0;
+    }
+    case WM_CLOSE:
+        closeWindow();
+        return 0;
+    case WM_DESTROY:
+        tmrCheckShortcuKey.setEnabled(false);
+        return 0;
+    default:
+        break;
+    }
+    return defaultProc(message, wParam, lParam);
+}
+
+} // namespace wp::macro

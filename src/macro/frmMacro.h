@@ -1,0 +1,95 @@
+// The macro window: composes, files and plays the command list.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "macro/file_dialogs.h"
+#include "macro/ports.h"
+#include "win/controls.h"
+#include "win/dpi.h"
+#include "win/handle.h"
+#include "win/window.h"
+#include "win/window_timer.h"
+
+namespace wp::macro {
+
+class FrmMacro final : public win::Window {
+public:
+    static constexpr const wchar_t* caption = L"Macro";
+    static constexpr const wchar_t* runningCaption = L"Running Macro - Press ESC to Stop";
+    static constexpr const wchar_t* openFilter = L"All Mcaro files (*.Cmd)|*.cmd|All files (*.*)|*.*";
+    static constexpr const wchar_t* saveFilter = L"All Mcaro files (*.Cmd)|*.cmd";
+    static constexpr UINT_PTR shortcutTimerId = 1;
+    static constexpr std::int64_t shortcutPollMilliseconds = 20;
+
+    explicit FrmMacro(MacroWindowDeps deps);
+    ~FrmMacro() override;
+
+    // Shows the window modeless: loads it afresh when it is not open, else shows the open one.
+    void show(int showCommand = SW_SHOWNORMAL);
+    HWND control(int id) const { return GetDlgItem(hwnd(), id); }
+    bool running() const;
+
+    // The macro marker's target: after a drag it writes its centre here, x first.
+    void setX(const std::wstring& text);
+    void setY(const std::wstring& text);
+
+    void Form_Load();
+    void Form_Unload();
+    void Form_KeyUp(int keyCode, int shift);
+    void optCommands_Click(int index);
+    void txtX_Change();
+    void txtY_Change();
+    void txtSleep_Change();
+    void cmdAddCmd_Click();
+    void cmdRemoveCmd_Click();
+    void cmdRun_Click();
+    void mnuNew_Click();
+    void mnuOpen_Click();
+    void mnuSave_Click();
+    void mnuExit_Click();
+    void mnuEnableF9_Click();
+    void ChkShowHelper_Click();
+    void Image1_Click();
+    void tmrCheckShortcuKey_Timer();
+    void DisableCommandInput();
+    void EnableCommandInput();
+
+    std::vector<std::wstring> entries() const;
+
+    win::TextBox txtX, txtY, txtSleep;
+    win::CheckBox ChkShowHelper;
+    win::WindowTimer tmrCheckShortcuKey{shortcutTimerId};
+    FileDialogComponent Cmdg;
+
+    std::wstring PendingCommand;
+    bool StopMacro = false;
+    bool F9Enabled = true;
+
+private:
+    class RunHost;
+
+    bool preTranslateMessage(MSG& msg) override;
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void createControls();
+    void layout();
+    void onCommand(int id, int notification);
+    void selectOption(int index);
+    int selectedOption() const;
+    void addEntry(const std::wstring& text);
+    bool moveFocusInTabOrder(bool backwards);
+    void closeWindow();
+
+    MacroWindowDeps deps_;
+    char decimalSeparator_;
+    win::Dpi dpi_;
+    win::Font font_;
+    // Counts the openings, so that a run can tell that its window was closed under it.
+    unsigned opening_ = 0;
+    unsigned runningOpening_ = 0;
+    bool f9WasDown_ = false;
+};
+
+} // namespace wp::macro

@@ -1,0 +1,27 @@
+// Control and menu identifiers of the macro window (also read by the end-to-end helpers).
+#pragma once
+
+namespace wp::macro::macro_ids {
+enum : int {
+    lstCommand = 500,
+    cmdAddCmd,
+    cmdRemoveCmd,
+    cmdRun,
+    optCommands0, // optCommands(i) is optCommands0 + i
+    optCommands6 = optCommands0 + 6,
+    Frame1,
+    Label1,
+    txtX,
+    Label2,
+    txtY,
+    Image1,
+    ChkShowHelper,
+    txtSleep,
+    mtyMouse1,
+    mnuNew = 540,
+    mnuOpen,
+    mnuSave,
+    mnuExit,
+    mnuEnableF9,
+};
+} // namespace wp::macro::macro_ids

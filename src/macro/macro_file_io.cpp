@@ -1,0 +1,112 @@
+#include "macro/macro_file_io.h"
+
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
+#include "win/handle.h"
+
+namespace wp::macro {
+namespace {
+
+FileOutcome failed(DWORD error) { return {systemErrorText(error)}; }
+
+// CreateFileW reports failure with INVALID_HANDLE_VALUE, which the owner does not hold.
+win::KernelHandle openFile(const std::wstring& name, DWORD access, DWORD share, DWORD disposition, DWORD flags) {
+    const HANDLE file = CreateFileW(name.c_str(), access, share, nullptr, disposition, flags, nullptr);
+    return win::KernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
+}
+
+std::wstring fullPath(const std::wstring& name) {
+    const DWORD size = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
+    if (size == 0) return name;
+    std::wstring full(size, L'\0');
+    const DWORD copied = GetFullPathNameW(name.c_str(), size, full.data(), nullptr);
+    if (copied == 0 || copied >= size) return name;
+    full.resize(copied);
+    return full;
+}
+
+FileOutcome writeAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr)) return failed(GetLastError());
+        if (written == 0) return failed(ERROR_WRITE_FAULT);
+        bytes.remove_prefix(written);
+    }
+    if (!FlushFileBuffers(file)) return failed(GetLastError());
+    return {};
+}
+
+} // namespace
+
+FileOutcome readWholeFile(const std::wstring& name, std::string& bytes) {
+    const win::KernelHandle file = openFile(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                            OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN);
+    if (!file) return failed(GetLastError());
+    std::string content;
+    std::vector<char> chunk(64 * 1024);
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file.get(), chunk.data(), static_cast<DWORD>(chunk.size()), &got, nullptr))
+            return failed(GetLastError());
+        if (got == 0) break;
+        if (content.size() + got > largestMacroFile)
+            return {L"The file is larger than 16 MB, too large for a macro."};
+        content.append(chunk.data(), got);
+    }
+    bytes = std::move(content);
+    return {};
+}
+
+FileOutcome replaceFile(const std::wstring& name, std::string_view bytes) {
+    const std::wstring target = fullPath(name);
+    // A read-only file or a folder is not replaced: Windows refuses both, Wine's rename would not.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return failed(ERROR_ACCESS_DENIED);
+    std::wstring temporary;
+    win::KernelHandle file;
+    for (unsigned attempt = 0; attempt < 100 && !file; ++attempt) {
+        temporary = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(attempt) + L".tmp";
+        file = openFile(temporary, GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL);
+        if (!file && GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS)
+            return failed(GetLastError());
+    }
+    if (!file) return failed(ERROR_FILE_EXISTS);
+
+    FileOutcome outcome = writeAll(file.get(), bytes);
+    file.reset();
+    if (outcome && !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        outcome = failed(GetLastError());
+    if (!outcome) DeleteFileW(temporary.c_str());
+    return outcome;
+}
+
+std::wstring systemErrorText(DWORD error) {
+    wchar_t text[512]{};
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
+                                  static_cast<DWORD>(std::size(text)), nullptr);
+    while (length > 0 && (text[length - 1] == L'\r' || text[length - 1] == L'\n' || text[length - 1] == L' ')) --length;
+    if (length == 0) return L"System error " + std::to_wstring(error) + L".";
+    return std::wstring(text, length);
+}
+
+std::string toCodePage(std::wstring_view text) {
+    if (text.empty()) return {};
+    const int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
+    return out;
+}
+
+std::wstring fromCodePage(std::string_view bytes) {
+    if (bytes.empty()) return {};
+    const int size = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(), size);
+    return out;
+}
+
+} // namespace wp::macro

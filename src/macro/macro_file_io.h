@@ -1,0 +1,33 @@
+// Macro files on disk: read whole before anything changes, replaced only once fully written.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace wp::macro {
+
+// Empty when the operation succeeded; otherwise the system's reason, for the user.
+struct FileOutcome {
+    std::wstring failure;
+    explicit operator bool() const { return failure.empty(); }
+};
+
+// Larger files are not macros; they are refused rather than loaded into the list.
+inline constexpr std::size_t largestMacroFile = 16u << 20;
+
+FileOutcome readWholeFile(const std::wstring& name, std::string& bytes);
+
+// Writes the bytes to a new file beside the target, then puts it in the target's place; on any
+// failure the target is left as it was and the new file is removed.
+FileOutcome replaceFile(const std::wstring& name, std::string_view bytes);
+
+// The system's text for an error code.
+std::wstring systemErrorText(DWORD error);
+
+// Macro files hold the system's single-byte code page.
+std::string toCodePage(std::wstring_view text);
+std::wstring fromCodePage(std::string_view bytes);
+
+} // namespace wp::macro

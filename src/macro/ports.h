@@ -1,0 +1,60 @@
+// What the macro window needs from outside: its pointer path, the clicks of its mouse control
+// component, its marker window, the file dialogs and the message box.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "core/pointer.h"
+
+namespace wp::macro {
+
+// The clicks the runner makes through the window's mouse control component: pressing and
+// releasing the button (0 left, 1 right) at the pointer's place before returning.
+class ClickPort {
+public:
+    virtual ~ClickPort() = default;
+    virtual void SingleClick(std::int32_t lButton) = 0;
+    virtual void DoubleClick(std::int32_t lButton) = 0;
+};
+
+// The macro's own marker window (the green one). Once dragged, it writes its centre through
+// FrmMacro::setX and then FrmMacro::setY.
+class MarkerPort {
+public:
+    virtual ~MarkerPort() = default;
+    virtual void show() = 0;
+    virtual void hide() = 0;
+    virtual void close() = 0;
+    virtual bool isLoaded() const = 0;
+    // Places the marker window's top-left corner on a screen position, in pixels.
+    virtual void moveTopLeft(int x, int y) = 0;
+};
+
+// The system's open and save dialogs. The filter is given as display text and pattern pairs
+// separated by "|". Nothing comes back when the user cancels.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    virtual std::optional<std::wstring> showOpen(HWND owner, const std::wstring& filter, const std::wstring& fileName) = 0;
+    virtual std::optional<std::wstring> showSave(HWND owner, const std::wstring& filter, const std::wstring& fileName) = 0;
+};
+
+struct MacroWindowDeps {
+    PointerPort& pointer;
+    ClickPort& clicks;
+    MarkerPort& marker;
+    FileDialogs& dialogs;
+    // A modal message telling the user that a file operation failed.
+    std::function<void(HWND owner, const std::wstring& text)> showMessage;
+    // The main window's icon, which the macro window takes over when it loads.
+    std::function<HICON()> mainIcon;
+    // The key state the F9 poll reads; GetAsyncKeyState when not given.
+    std::function<SHORT(int virtualKey)> asyncKeyState;
+};
+
+} // namespace wp::macro

@@ -1,0 +1,716 @@
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <utility>
+
+#include "app/frmMain.h"
+#include "app/frmMain_ids.h"
+#include "macro/frmMacro.h"
+#include "macro/frmMacro_ids.h"
+#include "support.h"
+#include "win/event_wait.h"
+#include "win/pump.h"
+#include "win/text.h"
+
+namespace ids = wp::macro::macro_ids;
+using wp::macro::FrmMacro;
+using wp::test::flushEvents;
+using wp::test::textOf;
+
+namespace {
+
+class RecordingClicks final : public wp::macro::ClickPort {
+public:
+    std::vector<std::string> calls; // "single 0", "double 1"
+    std::function<void()> onClick;  // runs inside the click, while the run is going on
+
+    void SingleClick(std::int32_t lButton) override { record("single " + std::to_string(lButton)); }
+    void DoubleClick(std::int32_t lButton) override { record("double " + std::to_string(lButton)); }
+
+private:
+    void record(std::string call) {
+        calls.push_back(std::move(call));
+        if (onClick) onClick();
+    }
+};
+
+class FakeMarker final : public wp::macro::MarkerPort {
+public:
+    std::vector<std::string> calls;
+    bool loaded = false;
+    bool visible = false;
+
+    void show() override {
+        calls.push_back("show");
+        loaded = visible = true;
+    }
+    void hide() override {
+        calls.push_back("hide");
+        visible = false;
+    }
+    void close() override {
+        calls.push_back("close");
+        loaded = visible = false;
+    }
+    bool isLoaded() const override { return loaded; }
+    void moveTopLeft(int x, int y) override { calls.push_back("move " + std::to_string(x) + "," + std::to_string(y)); }
+};
+
+// Answers the dialogs from a queue: a name, or nothing for Cancel.
+class ScriptedDialogs final : public wp::macro::FileDialogs {
+public:
+    struct Shown {
+        bool save;
+        std::wstring filter, initialName;
+    };
+    std::deque<std::optional<std::wstring>> answers;
+    std::vector<Shown> shown;
+
+    std::optional<std::wstring> showOpen(HWND, const std::wstring& filter, const std::wstring& name) override {
+        return answer({false, filter, name});
+    }
+    std::optional<std::wstring> showSave(HWND, const std::wstring& filter, const std::wstring& name) override {
+        return answer({true, filter, name});
+    }
+
+private:
+    std::optional<std::wstring> answer(Shown s) {
+        shown.push_back(std::move(s));
+        if (answers.empty()) return std::nullopt;
+        auto next = answers.front();
+        answers.pop_front();
+        return next;
+    }
+};
+
+// A folder of its own under the temporary folder, removed with what it holds.
+class TempFolder {
+public:
+    TempFolder() {
+        wchar_t base[MAX_PATH]{};
+        GetTempPathW(MAX_PATH, base);
+        path_ = std::wstring(base) + L"wp-macro-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                std::to_wstring(GetTickCount64());
+        CreateDirectoryW(path_.c_str(), nullptr);
+    }
+    ~TempFolder() {
+        for (const std::wstring& name : names()) {
+            SetFileAttributesW((path_ + L"\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW((path_ + L"\\" + name).c_str());
+        }
+        RemoveDirectoryW(path_.c_str());
+    }
+    std::wstring file(const wchar_t* name) const { return path_ + L"\\" + name; }
+    std::vector<std::wstring> names() const {
+        std::vector<std::wstring> found;
+        WIN32_FIND_DATAW data{};
+        const HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &data);
+        if (search == INVALID_HANDLE_VALUE) return found;
+        do {
+            if (data.cFileName[0] != L'.') found.push_back(data.cFileName);
+        } while (FindNextFileW(search, &data));
+        FindClose(search);
+        return found;
+    }
+
+private:
+    std::wstring path_;
+};
+
+std::string bytesOf(const std::wstring& file) {
+    std::ifstream in(wp::win::toUtf8(file), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeBytes(const std::wstring& file, const std::string& bytes) {
+    std::ofstream out(wp::win::toUtf8(file), std::ios::binary);
+    out << bytes;
+}
+
+// The runner's title, Run button and lock as seen at one moment of a run.
+struct Moment {
+    std::wstring title;
+    bool runEnabled, addEnabled, frameEnabled, listEnabled;
+    LRESULT selected;
+};
+
+class MacroWindow : public ::testing::Test {
+protected:
+    wp::test::RecordingPointer pointer;
+    RecordingClicks clicks;
+    FakeMarker marker;
+    ScriptedDialogs dialogs;
+    std::vector<std::wstring> messages;
+    HICON mainIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    std::function<SHORT(int)> keyState; // null: the real GetAsyncKeyState
+    std::unique_ptr<FrmMacro> macro;
+
+    void SetUp() override {
+        macro = std::make_unique<FrmMacro>(wp::macro::MacroWindowDeps{
+            pointer, clicks, marker, dialogs,
+            [this](HWND, const std::wstring& text) { messages.push_back(text); }, [this] { return mainIcon; },
+            [this](int key) { return keyState ? keyState(key) : GetAsyncKeyState(key); }});
+    }
+    void open(int show = SW_SHOWNOACTIVATE) {
+        macro->show(show);
+        ASSERT_TRUE(macro->exists());
+    }
+    HWND control(int id) const { return macro->control(id); }
+    HWND option(int i) const { return control(ids::optCommands0 + i); }
+    bool enabled(int id) const { return IsWindowEnabled(control(id)) != FALSE; }
+    int checkedOption() const {
+        for (int i = 0; i < 7; ++i)
+            if (SendMessageW(option(i), BM_GETCHECK, 0, 0) == BST_CHECKED) return i;
+        return -1;
+    }
+    void setList(std::initializer_list<const wchar_t*> entries) {
+        SendMessageW(control(ids::lstCommand), LB_RESETCONTENT, 0, 0);
+        for (const wchar_t* e : entries) SendMessageW(control(ids::lstCommand), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e));
+    }
+    LRESULT selected() const { return SendMessageW(control(ids::lstCommand), LB_GETCURSEL, 0, 0); }
+    void select(int index) { SendMessageW(control(ids::lstCommand), LB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+    void click(int id) { SendMessageW(control(id), BM_CLICK, 0, 0); }
+    void menu(int id) { SendMessageW(macro->hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+    Moment moment() const {
+        return {textOf(macro->hwnd()), enabled(ids::cmdRun), enabled(ids::cmdAddCmd), enabled(ids::Frame1),
+                enabled(ids::lstCommand), selected()};
+    }
+    void activate() {
+        SetForegroundWindow(macro->hwnd());
+        SetActiveWindow(macro->hwnd());
+        flushEvents(30);
+        ASSERT_EQ(macro->hwnd(), GetActiveWindow());
+    }
+    void releaseEsc() {
+        PostMessageW(control(ids::lstCommand), WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(0xC0010001));
+    }
+};
+
+TEST_F(MacroWindow, OpensInTheDesignStateWithItsLayoutMenusIconAndTabOrder) {
+    open(SW_SHOW);
+    RECT client{};
+    GetClientRect(macro->hwnd(), &client);
+    EXPECT_EQ(443, client.right);
+    EXPECT_EQ(214, client.bottom);
+    EXPECT_EQ(L"Macro", textOf(macro->hwnd()));
+    EXPECT_FALSE(GetWindowLongW(macro->hwnd(), GWL_STYLE) & WS_MAXIMIZEBOX);
+    EXPECT_TRUE(GetWindowLongW(macro->hwnd(), GWL_STYLE) & WS_THICKFRAME);
+    EXPECT_EQ(nullptr, GetWindow(macro->hwnd(), GW_OWNER)) << "no owner given";
+    EXPECT_EQ(reinterpret_cast<LRESULT>(mainIcon), SendMessageW(macro->hwnd(), WM_GETICON, ICON_BIG, 0));
+
+    const struct {
+        int id;
+        const wchar_t* className;
+        const wchar_t* text;
+        RECT rect;
+    } expected[] = {
+        {ids::lstCommand, L"ListBox", L"", {8, 8, 153, 207}},
+        {ids::cmdAddCmd, L"Button", L"Add command", {160, 8, 241, 49}},
+        {ids::cmdRemoveCmd, L"Button", L"Remove Command", {160, 56, 241, 97}},
+        {ids::cmdRun, L"Button", L"Run", {160, 168, 241, 209}},
+        {ids::optCommands0 + 0, L"Button", L"Left Click", {256, 16, 369, 33}},
+        {ids::optCommands0 + 1, L"Button", L"Right Click", {256, 32, 369, 49}},
+        {ids::optCommands0 + 2, L"Button", L"Left double click", {256, 48, 369, 65}},
+        {ids::optCommands0 + 3, L"Button", L"Right Double Click", {256, 64, 369, 81}},
+        {ids::optCommands0 + 4, L"Button", L"", {256, 80, 269, 97}},
+        {ids::Frame1, L"Button", L"Move to", {272, 80, 441, 169}},
+        {ids::Label1, L"Static", L"X:", {280, 112, 293, 125}},
+        {ids::txtX, L"Edit", L"0", {296, 112, 337, 131}},
+        {ids::Label2, L"Static", L"Y:", {344, 112, 357, 125}},
+        {ids::txtY, L"Edit", L"0", {360, 112, 401, 131}},
+        {ids::Image1, L"Static", L"", {408, 112, 440, 144}},
+        {ids::ChkShowHelper, L"Button", L"Show Helper", {288, 144, 417, 161}},
+        {ids::optCommands0 + 5, L"Button", L"Wait (sec)", {256, 176, 369, 193}},
+        {ids::txtSleep, L"Edit", L"", {328, 176, 361, 195}},
+        {ids::optCommands0 + 6, L"Button", L"Repeat", {256, 192, 321, 209}},
+        {ids::mtyMouse1, L"Static", L"", {416, 8, 440, 45}},
+    };
+    for (const auto& e : expected) {
+        const HWND child = control(e.id);
+        ASSERT_NE(nullptr, child) << e.id;
+        wchar_t className[32]{};
+        GetClassNameW(child, className, 32);
+        EXPECT_STRCASEEQ(wp::win::toUtf8(e.className).c_str(), wp::win::toUtf8(className).c_str()) << e.id;
+        EXPECT_EQ(e.text, textOf(child)) << e.id;
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, macro->hwnd(), reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(e.rect.left, r.left) << e.id;
+        EXPECT_EQ(e.rect.top, r.top) << e.id;
+        EXPECT_EQ(e.rect.right, r.right) << e.id;
+        EXPECT_EQ(e.rect.bottom, r.bottom) << e.id;
+        EXPECT_TRUE(IsWindowEnabled(child)) << e.id;
+    }
+    POINT inWaitBox{350, 185};
+    EXPECT_EQ(control(ids::txtSleep), ChildWindowFromPointEx(macro->hwnd(), inWaitBox, CWP_SKIPINVISIBLE))
+        << "the wait box takes clicks over its option";
+    EXPECT_EQ(4, SendMessageW(control(ids::txtX), EM_GETLIMITTEXT, 0, 0));
+    EXPECT_EQ(4, SendMessageW(control(ids::txtY), EM_GETLIMITTEXT, 0, 0));
+    EXPECT_EQ(3, SendMessageW(control(ids::txtSleep), EM_GETLIMITTEXT, 0, 0));
+    EXPECT_NE(0, SendMessageW(control(ids::Image1), STM_GETIMAGE, IMAGE_CURSOR, 0)) << "the test-position picture";
+    EXPECT_EQ(-1, checkedOption());
+    EXPECT_FALSE(macro->ChkShowHelper.checked());
+    EXPECT_TRUE(macro->tmrCheckShortcuKey.enabled());
+    EXPECT_EQ(20u, macro->tmrCheckShortcuKey.interval());
+
+    // The tool tip of the test image.
+    const HWND tip = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
+    HWND ours = nullptr;
+    for (HWND w = tip; w; w = FindWindowExW(nullptr, w, TOOLTIPS_CLASSW, nullptr))
+        if (GetWindow(w, GW_OWNER) == macro->hwnd()) ours = w;
+    ASSERT_NE(nullptr, ours);
+    wchar_t tipText[64]{};
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = macro->hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(control(ids::Image1));
+    tool.lpszText = tipText;
+    SendMessageW(ours, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ(L"Test position", tipText);
+
+    // Menus, with their access keys.
+    const HMENU bar = GetMenu(macro->hwnd());
+    ASSERT_EQ(2, GetMenuItemCount(bar));
+    auto itemText = [](HMENU m, UINT at) {
+        wchar_t text[64]{};
+        GetMenuStringW(m, at, text, 64, MF_BYPOSITION);
+        return std::wstring(text);
+    };
+    EXPECT_EQ(L"File", itemText(bar, 0));
+    EXPECT_EQ(L"&Options", itemText(bar, 1));
+    const HMENU file = GetSubMenu(bar, 0);
+    const std::vector<std::wstring> fileItems = {L"&New", L"&Open", L"", L"&Save", L"", L"E&xit"};
+    ASSERT_EQ(6, GetMenuItemCount(file));
+    for (UINT i = 0; i < 6; ++i) EXPECT_EQ(fileItems[i], itemText(file, i)) << i;
+    EXPECT_TRUE(GetMenuState(file, 2, MF_BYPOSITION) & MF_SEPARATOR);
+    EXPECT_TRUE(GetMenuState(file, 4, MF_BYPOSITION) & MF_SEPARATOR);
+    EXPECT_EQ(L"Enable F9 Shortcut", itemText(GetSubMenu(bar, 1), 0));
+    EXPECT_TRUE(GetMenuState(bar, ids::mnuEnableF9, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(macro->F9Enabled);
+
+    // Tab walks the design's order, whatever the stacking; the frame and labels take no focus.
+    const int order[] = {ids::lstCommand,       ids::cmdAddCmd,        ids::cmdRemoveCmd,     ids::txtY,
+                         ids::txtX,             ids::optCommands0 + 0, ids::optCommands0 + 1, ids::optCommands0 + 2,
+                         ids::optCommands0 + 3, ids::optCommands0 + 4, ids::optCommands0 + 5, ids::txtSleep,
+                         ids::optCommands0 + 6, ids::cmdRun,           ids::ChkShowHelper,    ids::lstCommand};
+    SetFocus(control(ids::lstCommand));
+    for (size_t i = 1; i < std::size(order); ++i) {
+        MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 1};
+        wp::win::dispatchMessage(tab);
+        EXPECT_EQ(control(order[i]), GetFocus()) << "tab stop " << i;
+    }
+    MSG back{GetFocus(), WM_KEYDOWN, VK_TAB, 1};
+    BYTE keys[256]{};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    wp::win::dispatchMessage(back);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(control(ids::ChkShowHelper), GetFocus()) << "shift+tab goes back";
+
+    // Change everything, close by File > Exit, and open again: all starts from the design.
+    macro->txtSleep.setText(L"4");
+    click(ids::cmdAddCmd);
+    macro->ChkShowHelper.setChecked(true);
+    menu(ids::mnuEnableF9);
+    EXPECT_FALSE(macro->F9Enabled);
+    macro->Form_KeyUp(VK_ESCAPE, 0);
+    EXPECT_TRUE(macro->StopMacro);
+    const HWND first = macro->hwnd();
+    menu(ids::mnuExit);
+    EXPECT_FALSE(macro->exists());
+    EXPECT_FALSE(IsWindow(first));
+    EXPECT_EQ("close", marker.calls.back()) << "closing closes the marker";
+    open();
+    EXPECT_EQ(0, SendMessageW(control(ids::lstCommand), LB_GETCOUNT, 0, 0));
+    EXPECT_EQ(-1, checkedOption());
+    EXPECT_EQ(L"0", macro->txtX.text());
+    EXPECT_EQ(L"0", macro->txtY.text());
+    EXPECT_EQ(L"", macro->txtSleep.text());
+    EXPECT_FALSE(macro->ChkShowHelper.checked());
+    EXPECT_TRUE(GetMenuState(GetMenu(macro->hwnd()), ids::mnuEnableF9, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(macro->F9Enabled);
+    EXPECT_EQ(L"", macro->PendingCommand) << "reset on opening";
+    EXPECT_FALSE(macro->StopMacro) << "reset on opening";
+
+    // The main window's Macro button shows this window; a second click shows the same one.
+    wp::test::MemorySettings settings;
+    int shows = 0;
+    wp::app::FrmMain main({settings, pointer, [] {}, [&] {
+                               ++shows;
+                               macro->show();
+                           }});
+    ASSERT_TRUE(main.open(SW_SHOWNOACTIVATE));
+    const HWND now = macro->hwnd();
+    SendMessageW(main.control(wp::app::main_ids::cmdMacro), BM_CLICK, 0, 0);
+    SendMessageW(main.control(wp::app::main_ids::cmdMacro), BM_CLICK, 0, 0);
+    EXPECT_EQ(2, shows);
+    EXPECT_EQ(now, macro->hwnd());
+    EXPECT_TRUE(IsWindowVisible(macro->hwnd()));
+}
+
+TEST_F(MacroWindow, ComposesAddsRemovesAndLocksExactlyTheInputControls) {
+    open();
+    click(ids::cmdAddCmd);
+    EXPECT_EQ(0, SendMessageW(control(ids::lstCommand), LB_GETCOUNT, 0, 0)) << "nothing chosen, nothing added";
+
+    macro->txtX.setText(L"250");
+    EXPECT_EQ(4, checkedOption()) << "the bare option beside Move to";
+    EXPECT_EQ(L"MVE 250,0", macro->PendingCommand);
+    macro->txtX.setText(L"12ab");
+    macro->txtY.setText(L"");
+    EXPECT_EQ(L"MVE 12,0", macro->PendingCommand);
+    macro->setX(L"100"); // the marker's writes: x, then y
+    macro->setY(L"200");
+    EXPECT_EQ(L"MVE 100,200", macro->PendingCommand);
+    click(ids::cmdAddCmd);
+    click(ids::cmdAddCmd);
+    SendMessageW(control(ids::txtSleep), WM_CHAR, L'3', 1); // typed
+    EXPECT_EQ(5, checkedOption());
+    EXPECT_EQ(L"SLP 3", macro->PendingCommand);
+    click(ids::cmdAddCmd);
+    click(ids::optCommands0 + 1);
+    EXPECT_EQ(1, checkedOption());
+    EXPECT_EQ(L"RCK", macro->PendingCommand);
+    select(0);
+    click(ids::cmdAddCmd);
+    EXPECT_EQ(0, selected()) << "adding keeps the selection";
+    const std::vector<std::wstring> composed = {L"MVE 100,200", L"MVE 100,200", L"SLP 3", L"RCK"};
+    EXPECT_EQ(composed, macro->entries());
+
+    // Repeat locks exactly the composing controls.
+    click(ids::optCommands0 + 6);
+    click(ids::cmdAddCmd);
+    const int locked[] = {ids::cmdAddCmd,        ids::optCommands0 + 0, ids::optCommands0 + 1, ids::optCommands0 + 2,
+                          ids::optCommands0 + 3, ids::optCommands0 + 4, ids::optCommands0 + 5, ids::optCommands0 + 6,
+                          ids::Frame1,           ids::txtX,             ids::txtY,             ids::ChkShowHelper,
+                          ids::Image1,           ids::txtSleep,         ids::Label1,           ids::Label2};
+    const int free[] = {ids::lstCommand, ids::cmdRemoveCmd, ids::cmdRun, ids::mtyMouse1};
+    auto expectLocked = [&](bool isLocked, const char* when) {
+        for (int id : locked) EXPECT_EQ(!isLocked, enabled(id)) << when << ": control " << id;
+        for (int id : free) EXPECT_TRUE(enabled(id)) << when << ": control " << id;
+        const HMENU bar = GetMenu(macro->hwnd());
+        for (int id : {ids::mnuNew, ids::mnuOpen, ids::mnuSave, ids::mnuExit, ids::mnuEnableF9})
+            EXPECT_FALSE(GetMenuState(bar, static_cast<UINT>(id), MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) << when;
+    };
+    expectLocked(true, "after adding RPT");
+    EXPECT_EQ(L"RPT", macro->entries().back());
+
+    SendMessageW(control(ids::lstCommand), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    click(ids::cmdRemoveCmd);
+    EXPECT_EQ(5u, macro->entries().size()) << "no selection, nothing removed";
+    select(2);
+    click(ids::cmdRemoveCmd);
+    expectLocked(true, "after removing another entry");
+    EXPECT_EQ(-1, selected());
+    select(3);
+    click(ids::cmdRemoveCmd);
+    expectLocked(false, "after removing RPT");
+    const std::vector<std::wstring> left = {L"MVE 100,200", L"MVE 100,200", L"RCK"};
+    EXPECT_EQ(left, macro->entries());
+
+    // New empties the list, forgets the pending command and opens the lock.
+    click(ids::optCommands0 + 6);
+    click(ids::cmdAddCmd);
+    menu(ids::mnuNew);
+    EXPECT_TRUE(macro->entries().empty());
+    EXPECT_EQ(L"", macro->PendingCommand);
+    expectLocked(false, "after New");
+    click(ids::cmdAddCmd);
+    EXPECT_TRUE(macro->entries().empty());
+
+    // The test image and the marker check box.
+    macro->txtX.setText(L"100");
+    macro->txtY.setText(L"200");
+    SendMessageW(macro->hwnd(), WM_COMMAND, MAKEWPARAM(ids::Image1, STN_CLICKED),
+                 reinterpret_cast<LPARAM>(control(ids::Image1)));
+    ASSERT_EQ(1u, pointer.moves().size());
+    EXPECT_EQ(100, pointer.moves()[0].x);
+    EXPECT_EQ(200, pointer.moves()[0].y);
+    EXPECT_EQ(wp::test::RecordingPointer::Call::UserInput, pointer.calls.back().kind);
+    macro->txtY.setText(L"y");
+    macro->Image1_Click();
+    EXPECT_EQ(1u, pointer.moves().size()) << "a box that is not a number moves nothing";
+
+    click(ids::ChkShowHelper);
+    RECT window{};
+    GetWindowRect(macro->hwnd(), &window);
+    const std::vector<std::string> shown = {"show", "move " + std::to_string(window.left) + "," +
+                                                        std::to_string(window.top)};
+    EXPECT_EQ(shown, marker.calls);
+    click(ids::ChkShowHelper);
+    EXPECT_EQ("hide", marker.calls.back());
+}
+
+TEST_F(MacroWindow, FilesGoThroughTheDialogsByteExactAndAFailureKeepsWhatWasThere) {
+    TempFolder folder;
+    const std::wstring saved = folder.file(L"four.cmd");
+    open();
+    setList({L"LCK", L"MVE 100,200", L"SLP 2", L"RPT"});
+    dialogs.answers = {saved};
+    menu(ids::mnuSave);
+    EXPECT_EQ("\"LCK\"\r\n\"MVE 100,200\"\r\n\"SLP 2\"\r\n\"RPT\"\r\n", bytesOf(saved));
+    ASSERT_EQ(1u, dialogs.shown.size());
+    EXPECT_TRUE(dialogs.shown[0].save);
+    EXPECT_EQ(L"All Mcaro files (*.Cmd)|*.cmd", dialogs.shown[0].filter);
+    EXPECT_EQ(L"", dialogs.shown[0].initialName);
+
+    setList({L"old"});
+    dialogs.answers = {std::nullopt};
+    menu(ids::mnuOpen);
+    EXPECT_EQ(std::vector<std::wstring>{L"old"}, macro->entries()) << "cancel leaves the list";
+    dialogs.answers = {saved};
+    menu(ids::mnuOpen);
+    const std::vector<std::wstring> four = {L"LCK", L"MVE 100,200", L"SLP 2", L"RPT"};
+    EXPECT_EQ(four, macro->entries());
+    EXPECT_EQ(L"All Mcaro files (*.Cmd)|*.cmd|All files (*.*)|*.*", dialogs.shown[1].filter);
+    EXPECT_FALSE(dialogs.shown[1].save);
+    EXPECT_EQ(saved, dialogs.shown[1].initialName) << "one name for both dialogs";
+    EXPECT_EQ(saved, dialogs.shown[2].initialName) << "cancel keeps the name";
+    EXPECT_TRUE(enabled(ids::cmdAddCmd)) << "a repeat record read from a file does not lock";
+
+    // Opening runs New: the lock opens and the pending command goes.
+    click(ids::optCommands0 + 6);
+    click(ids::cmdAddCmd);
+    const std::wstring handWritten = folder.file(L"hand.cmd");
+    writeBytes(handWritten, "MVE 10,20\n\"\"\r\n  \"SLP 1\" x\r\nrpt");
+    dialogs.answers = {handWritten};
+    menu(ids::mnuOpen);
+    const std::vector<std::wstring> read = {L"MVE 10", L"20", L"", L"SLP 1", L"rpt"};
+    EXPECT_EQ(read, macro->entries());
+    EXPECT_TRUE(enabled(ids::cmdAddCmd));
+    EXPECT_EQ(L"", macro->PendingCommand);
+
+    // Saving an empty list gives an empty file, over the old one.
+    menu(ids::mnuNew);
+    dialogs.answers = {saved};
+    menu(ids::mnuSave);
+    EXPECT_EQ("", bytesOf(saved));
+    EXPECT_TRUE(GetFileAttributesW(saved.c_str()) != INVALID_FILE_ATTRIBUTES);
+    dialogs.answers = {std::nullopt};
+    setList({L"LCK"});
+    menu(ids::mnuSave);
+    EXPECT_EQ("", bytesOf(saved)) << "cancel writes nothing";
+    EXPECT_TRUE(messages.empty());
+
+    // A save that cannot replace the file tells why and leaves the old file whole.
+    const std::wstring guarded = folder.file(L"guarded.cmd");
+    writeBytes(guarded, "\"old\"\r\n");
+    SetFileAttributesW(guarded.c_str(), FILE_ATTRIBUTE_READONLY);
+    dialogs.answers = {guarded};
+    menu(ids::mnuSave);
+    EXPECT_EQ("\"old\"\r\n", bytesOf(guarded));
+    ASSERT_EQ(1u, messages.size());
+    EXPECT_NE(std::wstring::npos, messages[0].find(guarded)) << wp::win::toUtf8(messages[0]);
+    EXPECT_NE(std::wstring::npos, messages[0].find(L"Could not save")) << wp::win::toUtf8(messages[0]);
+    const std::vector<std::wstring> files = {L"four.cmd", L"guarded.cmd", L"hand.cmd"};
+    auto names = folder.names();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(files, names) << "no temporary file is left behind";
+
+    const std::wstring nowhere = folder.file(L"missing\\x.cmd");
+    dialogs.answers = {nowhere};
+    menu(ids::mnuSave);
+    ASSERT_EQ(2u, messages.size());
+    EXPECT_NE(std::wstring::npos, messages[1].find(nowhere));
+    EXPECT_GT(messages[1].size(), std::wstring(L"Could not save the macro to\n").size() + nowhere.size() + 8)
+        << "the system's reason follows the name";
+
+    // An open that fails says so and keeps the list.
+    setList({L"keep", L"these"});
+    dialogs.answers = {folder.file(L"absent.cmd")};
+    menu(ids::mnuOpen);
+    ASSERT_EQ(3u, messages.size());
+    EXPECT_NE(std::wstring::npos, messages[2].find(folder.file(L"absent.cmd")));
+    const std::vector<std::wstring> kept = {L"keep", L"these"};
+    EXPECT_EQ(kept, macro->entries());
+}
+
+TEST_F(MacroWindow, RunPlaysTheListLockedUnderTheRunningTitleAndRestoresBoth) {
+    open();
+    SetWindowTextW(macro->hwnd(), L"Macro (mine)");
+    macro->ChkShowHelper.setChecked(true);
+    ASSERT_TRUE(marker.loaded);
+    setList({L"MVE 100,200", L"LCK", L"xyz", L"", L"rdc", L"mve 5,5", L"SLP 0.02"});
+    select(0);
+    std::vector<Moment> seen;
+    clicks.onClick = [&] { seen.push_back(moment()); };
+    macro->cmdRun_Click();
+
+    const std::vector<std::string> played = {"single 0", "double 1"};
+    EXPECT_EQ(played, clicks.calls);
+    const auto moves = pointer.moves();
+    ASSERT_EQ(2u, moves.size());
+    EXPECT_EQ(100, moves[0].x);
+    EXPECT_EQ(200, moves[0].y);
+    EXPECT_EQ(5, moves[1].x);
+    ASSERT_EQ(2u, seen.size());
+    for (const Moment& m : seen) {
+        EXPECT_EQ(L"Running Macro - Press ESC to Stop", m.title);
+        EXPECT_FALSE(m.runEnabled);
+        EXPECT_FALSE(m.addEnabled);
+        EXPECT_FALSE(m.frameEnabled);
+        EXPECT_TRUE(m.listEnabled);
+    }
+    EXPECT_EQ(1, seen[0].selected) << "the entry being played is selected";
+    EXPECT_EQ(4, seen[1].selected);
+    EXPECT_EQ(L"Macro (mine)", textOf(macro->hwnd()));
+    EXPECT_TRUE(enabled(ids::cmdRun));
+    EXPECT_TRUE(enabled(ids::cmdAddCmd));
+    EXPECT_TRUE(enabled(ids::txtSleep));
+    EXPECT_EQ(6, selected()) << "the entry played last stays selected";
+    EXPECT_FALSE(macro->StopMacro);
+    EXPECT_FALSE(marker.loaded) << "the marker is closed for the run";
+    EXPECT_TRUE(macro->ChkShowHelper.checked()) << "its check box keeps its state";
+
+    // A run of a list ending in a repeat also opens the lock at its end; an empty list ends at once.
+    setList({L"RPT"});
+    click(ids::optCommands0 + 6);
+    click(ids::cmdAddCmd);
+    ASSERT_FALSE(enabled(ids::cmdAddCmd));
+    int rounds = 0;
+    clicks.onClick = nullptr;
+    setList({L"LCK", L"RPT"});
+    clicks.onClick = [&] {
+        if (++rounds == 3) macro->StopMacro = true;
+    };
+    macro->cmdRun_Click();
+    EXPECT_EQ(3, rounds) << "the stop takes effect before the next entry";
+    EXPECT_TRUE(enabled(ids::cmdAddCmd));
+    setList({});
+    macro->cmdRun_Click();
+    EXPECT_EQ(L"Macro (mine)", textOf(macro->hwnd()));
+    EXPECT_TRUE(enabled(ids::cmdRun));
+}
+
+TEST_F(MacroWindow, EscReleasedStopsARunOnlyWhileTheWindowIsActive) {
+    open(SW_SHOW);
+    activate();
+    setList({L"LCK", L"SLP 0.02", L"RPT"});
+    clicks.onClick = [&] {
+        if (clicks.calls.size() == 3) releaseEsc();
+    };
+    const double started = wp::win::monotonicMilliseconds();
+    macro->cmdRun_Click();
+    EXPECT_EQ(3u, clicks.calls.size()) << "ESC released during the wait: no click after it";
+    EXPECT_LT(wp::win::monotonicMilliseconds() - started, 1000.0);
+    EXPECT_EQ(L"Macro", textOf(macro->hwnd()));
+    EXPECT_TRUE(macro->exists()) << "ESC does not close the window";
+
+    // With another window active, ESC released in the macro window does nothing.
+    wp::test::MemorySettings settings;
+    wp::app::FrmMain other({settings, pointer, [] {}});
+    ASSERT_TRUE(other.open(SW_SHOW));
+    clicks.calls.clear();
+    clicks.onClick = [&] {
+        if (clicks.calls.size() == 2) {
+            SetForegroundWindow(other.hwnd());
+            SetActiveWindow(other.hwnd());
+            releaseEsc();
+        }
+        if (clicks.calls.size() == 4) {
+            SetForegroundWindow(macro->hwnd());
+            SetActiveWindow(macro->hwnd());
+            releaseEsc();
+        }
+    };
+    macro->cmdRun_Click();
+    EXPECT_EQ(4u, clicks.calls.size());
+}
+
+TEST_F(MacroWindow, F9StartsOncePerPressAndStopsARunningMacro) {
+    open();
+    setList({L"LCK"});
+    // The real key, pressed and released between two polls.
+    keybd_event(VK_F9, 0, 0, 0);
+    keybd_event(VK_F9, 0, KEYEVENTF_KEYUP, 0);
+    flushEvents(150);
+    EXPECT_EQ(1u, clicks.calls.size()) << "F9 starts the macro once";
+    flushEvents(60);
+    EXPECT_EQ(1u, clicks.calls.size());
+
+    // A key held over many polls is one press.
+    SHORT state = 0;
+    keyState = [&](int key) { return key == VK_F9 ? std::exchange(state, static_cast<SHORT>(state & 0x8000)) : SHORT{0}; };
+    state = static_cast<SHORT>(0x8001);
+    flushEvents(120);
+    EXPECT_EQ(2u, clicks.calls.size());
+    state = 0;
+    flushEvents(60);
+    EXPECT_EQ(2u, clicks.calls.size()) << "releasing it starts nothing";
+
+    menu(ids::mnuEnableF9);
+    state = 1;
+    flushEvents(60);
+    EXPECT_EQ(2u, clicks.calls.size()) << "unchecked, F9 does nothing";
+    menu(ids::mnuEnableF9);
+    flushEvents(60);
+    EXPECT_EQ(2u, clicks.calls.size()) << "a press while unchecked is not kept for later";
+
+    // During a run a press stops it, from whatever window is active.
+    setList({L"LCK", L"SLP 0.03", L"RPT"});
+    clicks.calls.clear();
+    clicks.onClick = [&] {
+        if (clicks.calls.size() == 2) state = 1;
+    };
+    macro->cmdRun_Click();
+    EXPECT_EQ(2u, clicks.calls.size());
+    EXPECT_FALSE(macro->running());
+}
+
+// Closes the window from a thread timer, as the frame's close button would in the middle of a wait.
+FrmMacro* closingTarget = nullptr;
+bool reopenAfterClosing = false;
+double* closedAtOut = nullptr;
+void CALLBACK closeFromTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    SendMessageW(closingTarget->hwnd(), WM_CLOSE, 0, 0);
+    *closedAtOut = wp::win::monotonicMilliseconds();
+    if (reopenAfterClosing) closingTarget->show(SW_SHOWNOACTIVATE);
+}
+
+TEST_F(MacroWindow, ClosingDuringAWaitEndsTheRunPromptlyAndLeavesTheNextOpeningAlone) {
+    open();
+    setList({L"LCK", L"SLP 30", L"RCK", L"RPT"});
+    closingTarget = macro.get();
+    reopenAfterClosing = false;
+    double closedAt = 0;
+    clicks.onClick = [&] { SetTimer(nullptr, 0, 50, closeFromTimer); };
+    closedAtOut = &closedAt;
+    macro->cmdRun_Click();
+    // (Without a window manager, Wine takes a while to take a window off the screen: the run's
+    // end is measured from the moment the window was gone.)
+    EXPECT_LT(wp::win::monotonicMilliseconds() - closedAt, 300.0) << "the 30 s wait ends with the window";
+    const std::vector<std::string> played = {"single 0"};
+    EXPECT_EQ(played, clicks.calls);
+    EXPECT_FALSE(macro->exists());
+    EXPECT_EQ("close", marker.calls.back());
+
+    // Closed and opened again in the same wait: the old run ends and leaves the new window as it is.
+    open();
+    setList({L"LCK", L"SLP 30", L"RCK", L"RPT"});
+    clicks.calls.clear();
+    reopenAfterClosing = true;
+    macro->cmdRun_Click();
+    EXPECT_LT(wp::win::monotonicMilliseconds() - closedAt, 300.0);
+    EXPECT_EQ(played, clicks.calls);
+    ASSERT_TRUE(macro->exists());
+    EXPECT_EQ(L"Macro", textOf(macro->hwnd()));
+    EXPECT_TRUE(enabled(ids::cmdRun));
+    EXPECT_TRUE(macro->entries().empty());
+    EXPECT_FALSE(macro->running());
+    clicks.onClick = nullptr;
+    setList({L"RCK"});
+    macro->cmdRun_Click();
+    EXPECT_EQ("single 1", clicks.calls.back()) << "the new opening runs";
+}
+
+} // namespace
