@@ -6,7 +6,9 @@
 #include "app/frmMain.h"
 #include "macro/file_dialogs.h"
 #include "macro/frmMacro.h"
-#include "macro/stand_ins.h"
+#include "macro/circle3_port.h"
+#include "markers/markers.h"
+#include "mouse/win32_mouse_platform.h"
 #include "win/pointer_port.h"
 #include "win/pump.h"
 #include "win/settings_store.h"
@@ -19,11 +21,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     wp::win::RegistrySettings settings(L"Software\\" + wp::win::toWide(wp::app::appInfo.Title));
     wp::win::SystemPointer pointer;
 
-    wp::macro::SendInputClicks clicks;
-    wp::macro::NoMarker macroMarker;
+    wp::mouse::Win32MousePlatform mousePlatform;
+    wp::macro::Circle3Port macroMarker;
     wp::macro::SystemFileDialogs dialogs;
     HWND mainWindow = nullptr;
-    wp::macro::FrmMacro macro({pointer, clicks, macroMarker, dialogs,
+    wp::macro::FrmMacro macro({pointer, mousePlatform, macroMarker, dialogs,
                                [](HWND owner, const std::wstring& text) {
                                    const std::wstring title = wp::win::toWide(wp::app::appInfo.Title);
                                    MessageBoxW(owner, text.c_str(), title.c_str(), MB_OK | MB_ICONEXCLAMATION);
@@ -31,6 +33,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
                                [&mainWindow] {
                                    return reinterpret_cast<HICON>(GetClassLongPtrW(mainWindow, GCLP_HICON));
                                }});
+    wp::markers::frmCircle3.setTarget(&macro);
 
     // Closing the main window ends the process at once: other windows, timers and a playing
     // macro go with it, without their own closing handling.

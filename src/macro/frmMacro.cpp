@@ -59,8 +59,6 @@ const ControlDesign designTable[] = {
      {frameLeft + 16, frameTop + 64, 129, 17}},
     {ids::Image1, L"STATIC", L"", WS_GROUP | SS_ICON | SS_NOTIFY | SS_REALSIZECONTROL, 0,
      {frameLeft + 136, frameTop + 32, 32, 32}},
-    // The mouse control component's place: its face, a small mouse in a frame, goes here.
-    {ids::mtyMouse1, L"STATIC", L"", WS_GROUP | SS_ETCHEDFRAME, 0, {416, 8, 24, 37}},
 };
 
 // The controls of the input lock; the labels go with the frame they stand in.
@@ -72,6 +70,8 @@ constexpr int lockedControls[] = {
 };
 
 constexpr int optionCount = 7;
+constexpr int mouseLeft96 = 416; // the mouse control component, at the top right
+constexpr int mouseTop96 = 8;
 constexpr int coordinateMaxChars = 4;
 constexpr int secondsMaxChars = 3;
 
@@ -96,7 +96,7 @@ win::Menu createMenuBar() {
 } // namespace
 
 FrmMacro::FrmMacro(MacroWindowDeps deps)
-    : Cmdg(deps.dialogs), deps_(std::move(deps)), decimalSeparator_(win::userDecimalSeparator()) {}
+    : Cmdg(deps.dialogs), mtyMouse1(deps.mouse), deps_(std::move(deps)), decimalSeparator_(win::userDecimalSeparator()) {}
 
 FrmMacro::~FrmMacro() { destroy(); }
 
@@ -184,6 +184,7 @@ void FrmMacro::createControls() {
     txtSleep.attach(control(ids::txtSleep), [this] { txtSleep_Change(); });
     ChkShowHelper.attach(control(ids::ChkShowHelper), [this] { ChkShowHelper_Click(); });
     tmrCheckShortcuKey.attach(hwnd());
+    mtyMouse1.create(hwnd(), ids::mtyMouse1, dpi_, mouseLeft96, mouseTop96);
     layout();
 }
 

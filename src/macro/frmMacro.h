@@ -7,6 +7,8 @@
 
 #include "macro/file_dialogs.h"
 #include "macro/ports.h"
+#include "markers/marker_target.h"
+#include "mouse/mtyMouse.h"
 #include "win/controls.h"
 #include "win/dpi.h"
 #include "win/handle.h"
@@ -15,7 +17,7 @@
 
 namespace wp::macro {
 
-class FrmMacro final : public win::Window {
+class FrmMacro final : public win::Window, public markers::MarkerTarget {
 public:
     static constexpr const wchar_t* caption = L"Macro";
     static constexpr const wchar_t* runningCaption = L"Running Macro - Press ESC to Stop";
@@ -33,8 +35,8 @@ public:
     bool running() const;
 
     // The macro marker's target: after a drag it writes its centre here, x first.
-    void setX(const std::wstring& text);
-    void setY(const std::wstring& text);
+    void setX(const std::wstring& text) override;
+    void setY(const std::wstring& text) override;
 
     void Form_Load();
     void Form_Unload();
@@ -63,6 +65,7 @@ public:
     win::CheckBox ChkShowHelper;
     win::WindowTimer tmrCheckShortcuKey{shortcutTimerId};
     FileDialogComponent Cmdg;
+    mouse::MtyMouse mtyMouse1;
 
     std::wstring PendingCommand;
     bool StopMacro = false;
@@ -70,6 +73,16 @@ public:
 
 private:
     class RunHost;
+    class ComponentClicks final : public ClickPort {
+    public:
+        explicit ComponentClicks(mouse::MtyMouse& component) : component_(component) {}
+        void SingleClick(std::int32_t lButton) override { component_.SingleClick(lButton); }
+        void DoubleClick(std::int32_t lButton) override { component_.DoubleClick(lButton); }
+
+    private:
+        mouse::MtyMouse& component_;
+    };
+    ClickPort& clicks() { return deps_.clicks ? *deps_.clicks : componentClicks_; }
 
     bool preTranslateMessage(MSG& msg) override;
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -83,6 +96,7 @@ private:
     void closeWindow();
 
     MacroWindowDeps deps_;
+    ComponentClicks componentClicks_{mtyMouse1};
     char decimalSeparator_;
     win::Dpi dpi_;
     win::Font font_;

@@ -47,8 +47,8 @@ public:
         if (!closed()) SendMessageW(window_.control(ids::lstCommand), LB_SETCURSEL, index, 0);
     }
 
-    void singleClick(std::int32_t lButton) override { window_.deps_.clicks.SingleClick(lButton); }
-    void doubleClick(std::int32_t lButton) override { window_.deps_.clicks.DoubleClick(lButton); }
+    void singleClick(std::int32_t lButton) override { window_.clicks().SingleClick(lButton); }
+    void doubleClick(std::int32_t lButton) override { window_.clicks().DoubleClick(lButton); }
     void moveTo(std::int32_t x, std::int32_t y) override { jumpPointer(window_.deps_.pointer, x, y); }
 
     void wait(double milliseconds) override {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/pointer.h"
+#include "mouse/mouse_platform.h"
 
 namespace wp::macro {
 
@@ -46,7 +47,8 @@ public:
 
 struct MacroWindowDeps {
     PointerPort& pointer;
-    ClickPort& clicks;
+    // The platform of the window's mouse control component, which makes the runner's clicks.
+    mouse::MousePlatform& mouse;
     MarkerPort& marker;
     FileDialogs& dialogs;
     // A modal message telling the user that a file operation failed.
@@ -55,6 +57,8 @@ struct MacroWindowDeps {
     std::function<HICON()> mainIcon;
     // The key state the F9 poll reads; GetAsyncKeyState when not given.
     std::function<SHORT(int virtualKey)> asyncKeyState;
+    // Where the runner's clicks go; null: the window's mouse control component.
+    ClickPort* clicks = nullptr;
 };
 
 } // namespace wp::macro

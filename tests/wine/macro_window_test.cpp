@@ -12,8 +12,11 @@
 
 #include "app/frmMain.h"
 #include "app/frmMain_ids.h"
+#include "macro/circle3_port.h"
 #include "macro/frmMacro.h"
 #include "macro/frmMacro_ids.h"
+#include "markers/markers.h"
+#include "mouse/win32_mouse_platform.h"
 #include "support.h"
 #include "win/event_wait.h"
 #include "win/pump.h"
@@ -145,6 +148,7 @@ class MacroWindow : public ::testing::Test {
 protected:
     wp::test::RecordingPointer pointer;
     RecordingClicks clicks;
+    wp::mouse::Win32MousePlatform mousePlatform;
     FakeMarker marker;
     ScriptedDialogs dialogs;
     std::vector<std::wstring> messages;
@@ -154,9 +158,9 @@ protected:
 
     void SetUp() override {
         macro = std::make_unique<FrmMacro>(wp::macro::MacroWindowDeps{
-            pointer, clicks, marker, dialogs,
+            pointer, mousePlatform, marker, dialogs,
             [this](HWND, const std::wstring& text) { messages.push_back(text); }, [this] { return mainIcon; },
-            [this](int key) { return keyState ? keyState(key) : GetAsyncKeyState(key); }});
+            [this](int key) { return keyState ? keyState(key) : GetAsyncKeyState(key); }, &clicks});
     }
     void open(int show = SW_SHOWNOACTIVATE) {
         macro->show(show);
@@ -230,7 +234,7 @@ TEST_F(MacroWindow, OpensInTheDesignStateWithItsLayoutMenusIconAndTabOrder) {
         {ids::optCommands0 + 5, L"Button", L"Wait (sec)", {256, 176, 369, 193}},
         {ids::txtSleep, L"Edit", L"", {328, 176, 361, 195}},
         {ids::optCommands0 + 6, L"Button", L"Repeat", {256, 192, 321, 209}},
-        {ids::mtyMouse1, L"Static", L"", {416, 8, 440, 45}},
+        {ids::mtyMouse1, L"WanderpointMouse", L"", {416, 8, 440, 45}},
     };
     for (const auto& e : expected) {
         const HWND child = control(e.id);
@@ -711,6 +715,50 @@ TEST_F(MacroWindow, ClosingDuringAWaitEndsTheRunPromptlyAndLeavesTheNextOpeningA
     setList({L"RCK"});
     macro->cmdRun_Click();
     EXPECT_EQ("single 1", clicks.calls.back()) << "the new opening runs";
+}
+
+// The real green marker and the real mouse control component, as the program wires them.
+TEST(MacroWindowParts, TheGreenMarkerWritesItsCentreIntoTheMoveBoxes) {
+    wp::test::RecordingPointer pointer;
+    wp::mouse::Win32MousePlatform mousePlatform;
+    wp::macro::Circle3Port marker;
+    ScriptedDialogs dialogs;
+    FrmMacro macro({pointer, mousePlatform, marker, dialogs, nullptr, nullptr, [](int) -> SHORT { return 0; }});
+    wp::markers::frmCircle3.setTarget(&macro);
+    macro.show(SW_SHOWNOACTIVATE);
+    ASSERT_TRUE(macro.exists());
+
+    wchar_t className[32]{};
+    GetClassNameW(macro.control(ids::mtyMouse1), className, 32);
+    EXPECT_STREQ(L"WanderpointMouse", className) << "the component stands at its place";
+
+    macro.ChkShowHelper.setChecked(true);
+    const HWND disc = wp::markers::frmCircle3.hwnd();
+    ASSERT_NE(nullptr, disc);
+    EXPECT_TRUE(IsWindowVisible(disc));
+    RECT window{}, circle{};
+    GetWindowRect(macro.hwnd(), &window);
+    GetWindowRect(disc, &circle);
+    EXPECT_EQ(window.left, circle.left);
+    EXPECT_EQ(window.top, circle.top);
+
+    PostMessageW(disc, WM_LBUTTONDOWN, 0, MAKELPARAM(21, 21));
+    PostMessageW(disc, WM_LBUTTONUP, 0, MAKELPARAM(21, 21));
+    flushEvents(60);
+    const std::wstring x = std::to_wstring(circle.left + 21);
+    const std::wstring y = std::to_wstring(circle.top + 21);
+    EXPECT_EQ(x, macro.txtX.text());
+    EXPECT_EQ(y, macro.txtY.text());
+    EXPECT_EQ(L"MVE " + x + L"," + y, macro.PendingCommand);
+    EXPECT_EQ(BST_CHECKED, SendMessageW(macro.control(ids::optCommands0 + 4), BM_GETCHECK, 0, 0));
+
+    macro.ChkShowHelper.setChecked(false);
+    EXPECT_FALSE(IsWindowVisible(disc));
+    macro.ChkShowHelper.setChecked(true);
+    macro.mnuExit_Click();
+    flushEvents(30);
+    EXPECT_FALSE(wp::markers::frmCircle3.exists()) << "closing the macro window closes its marker";
+    wp::markers::frmCircle3.setTarget(nullptr);
 }
 
 } // namespace
