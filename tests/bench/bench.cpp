@@ -1,6 +1,7 @@
 // Prints the lateness of 200 waits of 0.05 s (p50, p99, max) and the CPU share of a 10 s wait,
 // both taken while a 20 ms window timer ticks, as the macro window's F9 poll does.
-//   bench [waits] [long-wait-seconds]
+// Then the runner's throughput and the speed of macro files (macro_bench.cpp).
+//   bench [waits] [long-wait-seconds] [moves] [records]
 #include <windows.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "macro_bench.h"
 #include "win/event_wait.h"
 
 namespace {
@@ -86,5 +88,7 @@ int main(int argc, char** argv) {
                 "a busy loop reads %.0f %%)\n",
                 longWait, idle, ticks, busy);
     DestroyWindow(ticker);
+
+    benchMacroWindow(argc > 3 ? std::atoi(argv[3]) : 10'000, argc > 4 ? std::atoi(argv[4]) : 100'000);
     return 0;
 }
