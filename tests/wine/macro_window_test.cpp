@@ -19,6 +19,7 @@
 #include "mouse/win32_mouse_platform.h"
 #include "support.h"
 #include "win/event_wait.h"
+#include "win/handle.h"
 #include "win/pump.h"
 #include "win/text.h"
 
@@ -536,6 +537,55 @@ TEST_F(MacroWindow, FilesGoThroughTheDialogsByteExactAndAFailureKeepsWhatWasTher
     EXPECT_NE(std::wstring::npos, messages[2].find(folder.file(L"absent.cmd")));
     const std::vector<std::wstring> kept = {L"keep", L"these"};
     EXPECT_EQ(kept, macro->entries());
+}
+
+// Each failing save names the file, leaves any old file byte for byte and no temporary file beside it.
+TEST_F(MacroWindow, ASaveThatFailsKeepsTheOldFileAndNamesIt) {
+    TempFolder folder;
+    const std::wstring locked = folder.file(L"locked.cmd");
+    writeBytes(locked, "\"old\"\r\n");
+    open();
+    setList({L"LCK", L"RPT"});
+
+    const HANDLE opened = CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                      nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, opened) << "error " << GetLastError();
+    wp::win::KernelHandle holder(opened);
+    const struct {
+        std::wstring name;
+        const char* why;
+    } faults[] = {
+        {locked, "open elsewhere with no sharing"},
+        {folder.file(L"gone\\inner\\x.cmd"), "missing folder"},
+        {folder.file(L"a<b>.cmd"), "angle brackets"},
+        {folder.file(L"what?.cmd"), "question mark"},
+        {folder.file(L"a|b.cmd"), "bar"},
+        {folder.file(L"a*b.cmd"), "star"},
+        {folder.file(L"a\"b.cmd"), "quote"},
+        {folder.file(L"trailing\\"), "no file name"},
+        {folder.file(L"con"), "device name"},
+        {folder.file(L"aux.cmd"), "device name with an extension"},
+    };
+    for (const auto& f : faults) {
+        messages.clear();
+        dialogs.answers = {f.name};
+        menu(ids::mnuSave);
+        ASSERT_EQ(1u, messages.size()) << f.why;
+        EXPECT_NE(std::wstring::npos, messages[0].find(L"Could not save")) << f.why;
+        EXPECT_NE(std::wstring::npos, messages[0].find(f.name)) << f.why << ": " << wp::win::toUtf8(messages[0]);
+        EXPECT_EQ(std::vector<std::wstring>{L"locked.cmd"}, folder.names()) << f.why;
+    }
+    EXPECT_EQ(std::vector<std::wstring>({L"LCK", L"RPT"}), macro->entries());
+
+    // Once the other holder lets go the same save goes through.
+    holder.reset();
+    EXPECT_EQ("\"old\"\r\n", bytesOf(locked)) << "the old file survived every failure";
+    messages.clear();
+    dialogs.answers = {locked};
+    menu(ids::mnuSave);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ("\"LCK\"\r\n\"RPT\"\r\n", bytesOf(locked));
+    EXPECT_EQ(std::vector<std::wstring>{L"locked.cmd"}, folder.names());
 }
 
 TEST_F(MacroWindow, RunPlaysTheListLockedUnderTheRunningTitleAndRestoresBoth) {

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/frmMain.h"
 #include "app/frmMain_ids.h"
 #include "support.h"
+#include "win/settings_store.h"
 #include "win/text.h"
 
 namespace ids = wp::app::main_ids;
@@ -323,6 +326,95 @@ TEST_F(MainWindow, AnEmptyPositionOneXLoadsNothing) {
     EXPECT_EQ(L"400", main->Text3.text());
     EXPECT_EQ(L"60", main->TimInt.text());
     EXPECT_FALSE(main->Check1.checked());
+}
+
+// Values a user or another program could leave in the real registry: every key bad at once. The window
+// opens, runs and closes, and saves what it showed as readable text.
+TEST(MainWindowSettings, EveryKeyBadInTheRegistryStillOpensRunsAndSaves) {
+    struct TestBase {
+        std::wstring path = L"Software\\WanderpointTest\\" + std::to_wstring(GetCurrentProcessId());
+        ~TestBase() { RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str()); }
+    } base;
+    const std::pair<const wchar_t*, const wchar_t*> keys[] = {{L"Position1", L"x"}, {L"Position1", L"y"},
+                                                              {L"Position2", L"x"}, {L"Position2", L"y"},
+                                                              {L"Settings", L"interval"}, {L"Settings", L"ShowHelpers"}};
+    struct Raw {
+        DWORD type;
+        std::vector<BYTE> bytes;
+    };
+    auto text = [](std::wstring_view t) {
+        const auto* b = reinterpret_cast<const BYTE*>(t.data());
+        return Raw{REG_SZ, std::vector<BYTE>(b, b + t.size() * sizeof(wchar_t))};
+    };
+    const DWORD five = 5;
+    const auto* fiveBytes = reinterpret_cast<const BYTE*>(&five);
+    const std::wstring overLimit(100000, L'9');
+    const std::wstring nearLimit(wp::win::RegistrySettings::maxValueChars - 1, L'9');
+    const std::wstring nonDigits(3000, L'x');
+    const struct {
+        const char* what;
+        std::vector<Raw> values; // one for every key, or one for all
+    } rounds[] = {
+        {"a wrong type in every key",
+         {{REG_DWORD, {fiveBytes, fiveBytes + sizeof five}},
+          {REG_BINARY, {'1', 0, '2', 0}},
+          {REG_MULTI_SZ, {'1', 0, 0, 0, '2', 0, 0, 0, 0, 0}},
+          {REG_NONE, {}},
+          {REG_QWORD, {1, 0, 0, 0, 0, 0, 0, 0}},
+          {REG_SZ, {'1', 0, '2'}}}},
+        // A readable first key makes the window read all the others.
+        {"wrong types behind a good first key",
+         {text(L"10"),
+          {REG_DWORD, {fiveBytes, fiveBytes + sizeof five}},
+          {REG_BINARY, {'1', 0, '2', 0}},
+          {REG_MULTI_SZ, {'1', 0, 0, 0, '2', 0, 0, 0, 0, 0}},
+          {REG_NONE, {}},
+          {REG_SZ, {'1', 0, '2'}}}},
+        {"strings far over the limit behind a good first key",
+         {text(L"10"), text(overLimit), text(overLimit), text(overLimit), text(overLimit), text(overLimit)}},
+        {"strings just under the limit", {text(nearLimit)}},
+        {"non-numbers in every key",
+         {text(L"abc"), text(nonDigits), text(L"-"), text(L","), text(nonDigits), text(L"yes")}},
+        {"numbers out of every range, helpers shown",
+         {text(L"-99999999999999999999"), text(L"1e308"), text(L"2147483648"), text(L"-2147483649"),
+          text(L"1e400"), text(L"1")}},
+        {"odd number forms, helpers shown",
+         {text(L"NaN"), text(L"inf"), text(L"0x10"), text(L" -0 "), text(L"-5"), text(L"1")}},
+        {"huge positions and interval, helpers shown",
+         {text(nearLimit), text(nearLimit), text(nearLimit), text(nearLimit), text(nearLimit), text(L"1")}},
+    };
+    for (const auto& round : rounds) {
+        RegDeleteTreeW(HKEY_CURRENT_USER, base.path.c_str());
+        for (std::size_t i = 0; i < std::size(keys); ++i) {
+            const Raw& raw = round.values[round.values.size() == 1 ? 0 : i];
+            HKEY k{};
+            ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, (base.path + L"\\" + keys[i].first).c_str(), 0,
+                                                     nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr));
+            RegSetValueExW(k, keys[i].second, 0, raw.type, raw.bytes.data(), static_cast<DWORD>(raw.bytes.size()));
+            RegCloseKey(k);
+        }
+        wp::win::RegistrySettings store(base.path);
+        wp::test::RecordingPointer pointer;
+        int endCalls = 0;
+        std::vector<std::wstring> shown;
+        {
+            FrmMain main(wp::app::MainWindowDeps{store, pointer, [&] { ++endCalls; }});
+            ASSERT_TRUE(main.open(SW_SHOWNOACTIVATE)) << round.what;
+            main.Command3_Click();
+            flushEvents(60);
+            main.Command3_Click();
+            main.Image1_Click();
+            main.Image2_Click();
+            for (auto* box : {&main.Text1, &main.Text2, &main.Text3, &main.Text4, &main.TimInt})
+                shown.push_back(box->text());
+            shown.push_back(main.Check1.checked() ? L"1" : L"0");
+            SendMessageW(main.hwnd(), WM_CLOSE, 0, 0);
+            EXPECT_EQ(1, endCalls) << round.what;
+        }
+        std::vector<std::wstring> saved;
+        for (const auto& [section, key] : keys) saved.push_back(store.read(section, key));
+        EXPECT_EQ(shown, saved) << round.what;
+    }
 }
 
 TEST_F(MainWindow, ClosingSavesTheSixValuesThenEndsTheProgram) {
