@@ -197,6 +197,7 @@ void FrmMain::layout() {
                            : design.font == FontKind::Arial9 ? arialFont_.get()
                                                              : regularFont_.get();
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        if (design.style == labelStyle) win::widenToText(child);
     }
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), FALSE);
     placeImages();

@@ -1,5 +1,6 @@
 #include "win/controls.h"
 
+#include "win/handle.h"
 #include "win/text.h"
 #include "win/window.h"
 
@@ -26,6 +27,23 @@ HWND createControl(HWND parent, const ControlArgs& args, Dpi dpi) {
 void placeControl(HWND control, DesignRect rect, Dpi dpi) {
     SetWindowPos(control, nullptr, dpi.scale(rect.left), dpi.scale(rect.top), dpi.scale(rect.width),
                  dpi.scale(rect.height), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void widenToText(HWND label) {
+    const std::wstring text = windowText(label);
+    RECT needed{};
+    {
+        WindowDC dc(label);
+        SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+        DrawTextW(dc.get(), text.c_str(), -1, &needed, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    RECT box{};
+    GetClientRect(label, &box);
+    if (needed.right <= box.right) return;
+    RECT frame{};
+    GetWindowRect(label, &frame);
+    SetWindowPos(label, nullptr, 0, 0, frame.right - frame.left + needed.right - box.right, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TextBox::attach(HWND hwnd, std::function<void()> onChange) {

@@ -35,6 +35,9 @@ struct ControlArgs {
 // A visible child control at its design rectangle scaled to dpi.
 HWND createControl(HWND parent, const ControlArgs& args, Dpi dpi);
 void placeControl(HWND control, DesignRect rect, Dpi dpi);
+// Widens a one-line label to its text in its current font: fonts do not scale exactly with the
+// DPI, so a label sized at 96 DPI can clip its last character at another. Never narrows it.
+void widenToText(HWND label);
 
 class TextBox {
 public:

@@ -7,6 +7,7 @@
 //   inspector probe LEFT TOP WIDTH HEIGHT [ms]
 //                                    shows an ordinary window titled "probe" there and prints the
 //                                    screen point of the first left click on it: "x y"
+// Coordinates are physical pixels (the inspector is DPI aware, like the program).
 // Exit code 0 on success, 1 when the window or control is not there (or the probe got no click).
 // A control is found among all the window's descendants (the side bar holds its own images).
 #include <windows.h>
@@ -135,6 +136,8 @@ void printUtf8(const std::wstring& text) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // An unaware process would see every rectangle shrunk to 96 DPI on a scaled display.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     if (argc < 3) {
         std::fprintf(stderr, "usage: inspector wait|gone|text|center|checked TITLE [CONTROL|ms]\n");
         return 2;

@@ -1,0 +1,152 @@
+// The windows at the system DPI: the e2e script display_scaling_144.sh runs these in a prefix
+// set to 144 DPI; the ordinary run checks the same at 96.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "about/frmAbout.h"
+#include "app/frmMain.h"
+#include "app/frmMain_ids.h"
+#include "macro/circle3_port.h"
+#include "macro/file_dialogs.h"
+#include "macro/frmMacro.h"
+#include "mouse/win32_mouse_platform.h"
+#include "support.h"
+#include "win/handle.h"
+#include "win/text.h"
+
+namespace ids = wp::app::main_ids;
+using wp::test::textOf;
+
+namespace {
+
+class NoShell final : public wp::about::ShellPort {
+public:
+    void shellExecute(HWND, const char*, const char*, const char*, const char*, int) override {}
+};
+
+// Room a control leaves for its text: push buttons keep their edges, check boxes their box.
+SIZE textRoom(HWND control, bool button) {
+    RECT r{};
+    GetClientRect(control, &r);
+    SIZE room{r.right, r.bottom};
+    if (!button) return room;
+    const LONG_PTR type = GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK;
+    const int dpi = static_cast<int>(GetDpiForWindow(control));
+    if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON) {
+        room.cx -= MulDiv(13 + 3, dpi, 96);
+    } else if (type != BS_GROUPBOX) {
+        room.cx -= 2 * GetSystemMetricsForDpi(SM_CXEDGE, static_cast<UINT>(dpi));
+        room.cy -= 2 * GetSystemMetricsForDpi(SM_CYEDGE, static_cast<UINT>(dpi));
+    }
+    return room;
+}
+
+// Every visible label and button whose text, drawn with its own font, overflows its rectangle.
+std::vector<std::string> clippedTexts(HWND window) {
+    std::vector<std::string> clipped;
+    EnumChildWindows(
+        window,
+        [](HWND control, LPARAM lParam) -> BOOL {
+            wchar_t className[32]{};
+            GetClassNameW(control, className, 32);
+            const bool label = lstrcmpiW(className, L"Static") == 0;
+            const bool button = lstrcmpiW(className, L"Button") == 0;
+            const std::wstring text = textOf(control);
+            if (!IsWindowVisible(control) || (!label && !button) || text.empty()) return TRUE;
+            const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
+            const LONG_PTR type = style & SS_TYPEMASK;
+            const bool wraps = label ? type <= SS_RIGHT : (style & BS_MULTILINE) != 0;
+            if (label && !wraps && type != SS_SIMPLE && type != SS_LEFTNOWORDWRAP) return TRUE; // a picture
+            const SIZE room = textRoom(control, button);
+            wp::win::WindowDC dc(control);
+            wp::win::SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+            RECT needed{0, 0, room.cx, 0};
+            DrawTextW(dc.get(), text.c_str(), -1, &needed,
+                      DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+            if (needed.right > room.cx || needed.bottom > room.cy)
+                reinterpret_cast<std::vector<std::string>*>(lParam)->push_back(
+                    wp::win::toUtf8(text) + " needs " + std::to_string(needed.right) + "x" +
+                    std::to_string(needed.bottom) + " in " + std::to_string(room.cx) + "x" + std::to_string(room.cy));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&clipped));
+    return clipped;
+}
+
+RECT rectIn(HWND window, HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+class DisplayScaling : public ::testing::Test {
+protected:
+    wp::test::MemorySettings settings;
+    wp::test::RecordingPointer pointer;
+    std::unique_ptr<wp::app::FrmMain> main;
+
+    void open() {
+        main = std::make_unique<wp::app::FrmMain>(wp::app::MainWindowDeps{settings, pointer, [] {}});
+        ASSERT_TRUE(main->open(SW_SHOWNOACTIVATE)) << "error " << GetLastError();
+    }
+};
+
+TEST_F(DisplayScaling, MainWindowScalesItsDesignByTheSystemDpi) {
+    open();
+    const UINT dpi = GetDpiForWindow(main->hwnd());
+    const struct {
+        UINT dpi;
+        SIZE client;
+        RECT command3, text3, check1, timInt;
+    } layouts[] = {
+        {96, {382, 160}, {24, 128, 129, 153}, {232, 40, 273, 59}, {32, 104, 137, 121}, {264, 80, 289, 99}},
+        {144, {573, 240}, {36, 192, 194, 230}, {348, 60, 410, 89}, {48, 156, 206, 182}, {396, 120, 434, 149}},
+    };
+    bool known = false;
+    for (const auto& layout : layouts) {
+        if (layout.dpi != dpi) continue;
+        known = true;
+        RECT client{};
+        GetClientRect(main->hwnd(), &client);
+        EXPECT_EQ(layout.client.cx, client.right);
+        EXPECT_EQ(layout.client.cy, client.bottom);
+        const struct {
+            int id;
+            RECT rect;
+        } controls[] = {{ids::Command3, layout.command3}, {ids::Text3, layout.text3}, {ids::Check1, layout.check1},
+                        {ids::TimInt, layout.timInt}};
+        for (const auto& c : controls) {
+            const RECT r = rectIn(main->hwnd(), main->control(c.id));
+            EXPECT_TRUE(EqualRect(&r, &c.rect)) << "control " << c.id << " at {" << r.left << ',' << r.top << ','
+                                                << r.right << ',' << r.bottom << '}';
+        }
+    }
+    EXPECT_TRUE(known) << "no layout written down for " << dpi << " DPI";
+}
+
+TEST_F(DisplayScaling, EveryTextFitsItsControl) {
+    open();
+    EXPECT_EQ(std::vector<std::string>{}, clippedTexts(main->hwnd())) << "main window";
+
+    NoShell shell;
+    wp::app::AppInfo info = wp::app::appInfo;
+    wp::about::FrmAbout about(wp::about::AboutDeps{shell, info});
+    ASSERT_TRUE(about.load(main->hwnd()));
+    ShowWindow(about.hwnd(), SW_SHOWNOACTIVATE);
+    EXPECT_EQ(std::vector<std::string>{}, clippedTexts(about.hwnd())) << "about window";
+
+    wp::mouse::Win32MousePlatform mousePlatform;
+    wp::macro::Circle3Port marker;
+    wp::macro::SystemFileDialogs dialogs;
+    wp::macro::FrmMacro macro({pointer, mousePlatform, marker, dialogs, [](HWND, const std::wstring&) {},
+                               [] { return LoadIconW(nullptr, IDI_APPLICATION); }});
+    macro.show(SW_SHOWNOACTIVATE);
+    ASSERT_TRUE(macro.exists());
+    EXPECT_EQ(std::vector<std::string>{}, clippedTexts(macro.hwnd())) << "macro window";
+}
+
+} // namespace
