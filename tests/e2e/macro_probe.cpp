@@ -11,25 +11,11 @@
 #include <string>
 
 #include "macro/frmMacro_ids.h"
+#include "win/text.h"
 
 namespace {
 
 namespace ids = wp::macro::macro_ids;
-
-std::wstring widen(const char* text) {
-    const int n = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-    std::wstring out(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text, -1, out.data(), n);
-    out.resize(static_cast<size_t>(n > 0 ? n - 1 : 0));
-    return out;
-}
-
-void printUtf8(const std::wstring& text) {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), n, nullptr, nullptr);
-    std::printf("%s\n", out.c_str());
-}
 
 FILE* logFile = nullptr;
 
@@ -75,7 +61,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "items" && argc > 2) {
-        const HWND window = FindWindowW(nullptr, widen(argv[2]).c_str());
+        const HWND window = FindWindowW(nullptr, wp::win::toWide(argv[2]).c_str());
         const HWND list = window ? GetDlgItem(window, ids::lstCommand) : nullptr;
         if (!list) return 1;
         const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
@@ -83,12 +69,12 @@ int main(int argc, char** argv) {
             wchar_t text[1024]{};
             if (SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < 1024)
                 SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-            printUtf8(text);
+            std::printf("%s\n", wp::win::toUtf8(text).c_str());
         }
         return 0;
     }
     if (command == "close" && argc > 2) {
-        const HWND window = FindWindowW(nullptr, widen(argv[2]).c_str());
+        const HWND window = FindWindowW(nullptr, wp::win::toWide(argv[2]).c_str());
         return window && PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
     }
     if (command == "target" && argc > 6)

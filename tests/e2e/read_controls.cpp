@@ -18,6 +18,7 @@
 #include <string>
 
 #include "app/frmMain_ids.h"
+#include "win/text.h"
 
 namespace {
 
@@ -34,14 +35,6 @@ const Name names[] = {
     {"cmdMacro", ids::cmdMacro},     {"Image1", ids::Image1},     {"Image2", ids::Image2},
     {"Image3", ids::Image3},         {"Image4", ids::Image4},
 };
-
-std::wstring widen(const char* text) {
-    const int n = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-    std::wstring out(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text, -1, out.data(), n);
-    out.resize(static_cast<size_t>(n > 0 ? n - 1 : 0));
-    return out;
-}
 
 HWND findVisible(const std::wstring& title) {
     struct Search {
@@ -126,13 +119,6 @@ int probe(int left, int top, int width, int height, UINT limit) {
     return static_cast<int>(msg.wParam);
 }
 
-void printUtf8(const std::wstring& text) {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), n, nullptr, nullptr);
-    std::printf("%s\n", out.c_str());
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -148,7 +134,7 @@ int main(int argc, char** argv) {
         const UINT limit = argc > 6 ? static_cast<UINT>(std::atoi(argv[6])) : 10000;
         return probe(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), limit);
     }
-    const std::wstring title = widen(argv[2]);
+    const std::wstring title = wp::win::toWide(argv[2]);
     if (command == "wait" || command == "gone") {
         const DWORD limit = argc > 3 ? static_cast<DWORD>(std::atoi(argv[3])) : 10000;
         const ULONGLONG end = GetTickCount64() + limit;
@@ -165,7 +151,7 @@ int main(int argc, char** argv) {
     if (command == "text") {
         wchar_t text[1024]{};
         SendMessageW(control, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
-        printUtf8(text);
+        std::printf("%s\n", wp::win::toUtf8(text).c_str());
     } else if (command == "center") {
         RECT r{};
         GetWindowRect(control, &r);
