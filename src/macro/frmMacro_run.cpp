@@ -1,6 +1,8 @@
 // The macro window's runner side: Run, the stop keys and the F9 poll.
 #include <windows.h>
 
+#include <algorithm>
+
 #include "core/macro_runner.h"
 #include "macro/frmMacro.h"
 #include "macro/frmMacro_ids.h"
@@ -11,11 +13,70 @@
 namespace wp::macro {
 namespace ids = macro_ids;
 
+namespace {
+
+// Shows the entry being played. The selection itself is set for every entry, since handlers that
+// run between entries (Remove, clicks in the list) act on it; but repainting the list can cost
+// many times a move, so while entries follow each other quickly the list is repainted only at a
+// pace where painting takes about a tenth of the run (and never more often than a screen frame),
+// and always before a wait and at the end.
+class PlayedEntryView {
+public:
+    explicit PlayedEntryView(HWND list) : list_(list) {}
+
+    void select(std::size_t index) {
+        const double start = win::monotonicMilliseconds();
+        if (start < nextPaint_ && !held_) {
+            SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+            held_ = true;
+        }
+        // A played entry below the visible rows brings them in a page at a time, with the entry on
+        // top, rather than a row per entry: each scroll costs as much as a move.
+        const auto top = static_cast<std::size_t>(std::max<LRESULT>(0, SendMessageW(list_, LB_GETTOPINDEX, 0, 0)));
+        if (index < top || index >= top + visibleRows())
+            SendMessageW(list_, LB_SETTOPINDEX, index, 0);
+        SendMessageW(list_, LB_SETCURSEL, index, 0);
+        if (start >= nextPaint_) paint(start);
+    }
+
+    // Brings the screen up to date with the selection.
+    void show() {
+        if (held_) paint(win::monotonicMilliseconds());
+    }
+
+private:
+    static constexpr double frameMs = 15.0;
+
+    std::size_t visibleRows() const {
+        RECT client{};
+        GetClientRect(list_, &client);
+        const LRESULT row = SendMessageW(list_, LB_GETITEMHEIGHT, 0, 0);
+        return row > 0 ? std::max<std::size_t>(1, static_cast<std::size_t>(client.bottom / row)) : 1;
+    }
+
+    void paint(double start) {
+        if (held_) {
+            held_ = false;
+            SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+            RedrawWindow(list_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+        }
+        const double end = win::monotonicMilliseconds();
+        nextPaint_ = end + std::max(frameMs, 9.0 * (end - start));
+    }
+
+    HWND list_;
+    bool held_ = false;
+    double nextPaint_ = 0.0;
+};
+
+} // namespace
+
 // Plays on this window while the opening that started the run lasts; once the window is
 // closed (or closed and opened again), the run touches it no more.
 class FrmMacro::RunHost final : public RunnerHost {
 public:
-    explicit RunHost(FrmMacro& window) : window_(window), opening_(window.opening_) {}
+    explicit RunHost(FrmMacro& window)
+        : window_(window), opening_(window.opening_), view_(window.control(ids::lstCommand)) {}
 
     bool closed() override { return !window_.exists() || window_.opening_ != opening_ || win::quitRequested(); }
 
@@ -44,7 +105,7 @@ public:
     }
 
     void selectEntry(std::size_t index) override {
-        if (!closed()) SendMessageW(window_.control(ids::lstCommand), LB_SETCURSEL, index, 0);
+        if (!closed()) view_.select(index);
     }
 
     void singleClick(std::int32_t lButton) override { window_.clicks().SingleClick(lButton); }
@@ -52,6 +113,7 @@ public:
     void moveTo(std::int32_t x, std::int32_t y) override { jumpPointer(window_.deps_.pointer, x, y); }
 
     void wait(double milliseconds) override {
+        if (!closed()) view_.show();
         win::waitLettingEventsRun(win::monotonicMilliseconds() + milliseconds, [this] { return closed(); });
     }
 
@@ -59,6 +121,7 @@ public:
 
     void endRun() override {
         if (closed()) return;
+        view_.show();
         EnableWindow(window_.control(ids::cmdRun), TRUE);
         SetWindowTextW(window_.hwnd(), savedTitle_.c_str());
         window_.EnableCommandInput();
@@ -67,6 +130,7 @@ public:
 private:
     FrmMacro& window_;
     const unsigned opening_;
+    PlayedEntryView view_;
     std::wstring savedTitle_;
 };
 

@@ -645,6 +645,57 @@ TEST_F(MacroWindow, RunPlaysTheListLockedUnderTheRunningTitleAndRestoresBoth) {
     EXPECT_TRUE(enabled(ids::cmdRun));
 }
 
+std::function<void()> duringWait;
+void CALLBACK lookDuringWait(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    duringWait();
+}
+
+// Whether the list's screen shows the entry as the selected one (its row in the highlight colour).
+bool paintedSelected(HWND list, int index) {
+    RECT row{};
+    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&row));
+    wp::win::WindowDC dc(list);
+    return GetPixel(dc.get(), row.right - 2, (row.top + row.bottom) / 2) == GetSysColor(COLOR_HIGHLIGHT);
+}
+
+// A quick run through a list longer than the box: the selection is exact at every entry and the
+// entry is within the visible rows, while the screen is brought up to date before a wait and at
+// the end, and the list paints as usual afterwards.
+TEST_F(MacroWindow, AQuickRunKeepsTheListOnTheEntryBeingPlayed) {
+    open();
+    const HWND list = control(ids::lstCommand);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    for (int i = 0; i < 80; ++i) {
+        const std::wstring entry = i == 50 ? L"SLP 0.2" : L"MVE " + std::to_wstring(i) + L",1";
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    }
+    RECT client{};
+    GetClientRect(list, &client);
+    const LRESULT rows = client.bottom / SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
+    ASSERT_LT(rows, 50);
+    int played = 0;
+    std::vector<int> wrong;
+    pointer.onMove = [&] {
+        const int entry = pointer.position.x; // MVE i,1 is entry i
+        const LRESULT top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+        if (selected() != entry || entry < top || entry >= top + rows) wrong.push_back(entry);
+        if (entry == 49) SetTimer(nullptr, 0, 60, lookDuringWait);
+        ++played;
+    };
+    bool shownInWait = false;
+    duringWait = [&] { shownInWait = selected() == 50 && paintedSelected(list, 50); };
+    macro->cmdRun_Click();
+
+    EXPECT_EQ(79, played);
+    EXPECT_TRUE(wrong.empty()) << wrong.size() << " entries not selected or out of sight, first " << wrong.front();
+    EXPECT_TRUE(shownInWait) << "the waiting entry is on the screen during its wait";
+    EXPECT_EQ(79, selected());
+    EXPECT_TRUE(paintedSelected(list, 79)) << "the last entry is on the screen after the run";
+    select(78);
+    EXPECT_TRUE(paintedSelected(list, 78)) << "the list paints at once again";
+}
+
 TEST_F(MacroWindow, EscReleasedStopsARunOnlyWhileTheWindowIsActive) {
     open(SW_SHOW);
     activate();
