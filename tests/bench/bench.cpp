@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "macro_bench.h"
+#include "startup_bench.h"
+#include "switch_bench.h"
 #include "win/event_wait.h"
 
 namespace {
@@ -89,6 +91,8 @@ int main(int argc, char** argv) {
                 longWait, idle, ticks, busy);
     DestroyWindow(ticker);
 
+    benchSwitchTimer(100);
+    benchStartUp(5);
     benchMacroWindow(argc > 3 ? std::atoi(argv[3]) : 10'000, argc > 4 ? std::atoi(argv[4]) : 100'000);
     return 0;
 }
