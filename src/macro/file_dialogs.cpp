@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "win/system_library.h"
+
 namespace wp::macro {
 namespace {
 
@@ -12,6 +14,12 @@ enum class Kind { Open, Save };
 
 std::optional<std::wstring> showSystemDialog(Kind kind, HWND owner, const std::wstring& filter,
                                              const std::wstring& fileName) {
+    static win::SystemLibrary comdlg32(L"comdlg32.dll");
+    const auto getOpenFileName = comdlg32.function<decltype(GetOpenFileNameW)>("GetOpenFileNameW");
+    const auto getSaveFileName = comdlg32.function<decltype(GetSaveFileNameW)>("GetSaveFileNameW");
+    const auto extendedError = comdlg32.function<decltype(CommDlgExtendedError)>("CommDlgExtendedError");
+    if (!getOpenFileName || !getSaveFileName || !extendedError) return std::nullopt;
+
     std::wstring filterPairs = filter;
     std::replace(filterPairs.begin(), filterPairs.end(), L'|', L'\0');
     filterPairs.push_back(L'\0');
@@ -30,11 +38,11 @@ std::optional<std::wstring> showSystemDialog(Kind kind, HWND owner, const std::w
         ofn.lpstrDefExt = L"cmd";
         ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
                     (kind == Kind::Open ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
-        return kind == Kind::Open ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
+        return kind == Kind::Open ? getOpenFileName(&ofn) : getSaveFileName(&ofn);
     };
     if (!ask(fileName)) {
         // A kept name that the dialog refuses to start with must not lock the user out.
-        if (fileName.empty() || CommDlgExtendedError() == 0 || !ask(std::wstring())) return std::nullopt;
+        if (fileName.empty() || extendedError() == 0 || !ask(std::wstring())) return std::nullopt;
     }
     return std::wstring(name.data());
 }

@@ -20,7 +20,12 @@ bool ImageControl::create(const Args& args, Dpi dpi) {
     window.menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id));
     if (!Window::create(ClassInfo{L"WanderpointImage", 0, nullptr}, window)) return false;
     loadIcon();
+    tipText_ = args.toolTip;
+    return true;
+}
 
+HWND ImageControl::toolTip() {
+    if (tip_ || !hwnd()) return tip_.get();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     // Not owned by the window: this control destroys it with itself, whatever goes first.
@@ -32,9 +37,9 @@ bool ImageControl::create(const Args& args, Dpi dpi) {
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = hwnd();
     tool.uId = reinterpret_cast<UINT_PTR>(hwnd());
-    tool.lpszText = const_cast<wchar_t*>(args.toolTip);
+    tool.lpszText = tipText_.data();
     SendMessageW(tip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    return true;
+    return tip_.get();
 }
 
 void ImageControl::place(DesignRect rect, Dpi dpi) {
@@ -115,6 +120,14 @@ LRESULT ImageControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         if (LOWORD(lParam) == HTCLIENT) {
             SetCursor(cursor_);
             return TRUE;
+        }
+        break;
+    case WM_MOUSEMOVE:
+        if (!tip_) {
+            // From now on the tool tip sees the pointer by itself; this first move it is handed.
+            MSG move{hwnd(), message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+            GetCursorPos(&move.pt);
+            SendMessageW(toolTip(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
         }
         break;
     case WM_LBUTTONDOWN:

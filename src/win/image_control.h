@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "win/dpi.h"
 #include "win/handle.h"
@@ -25,7 +26,9 @@ public:
     bool create(const Args& args, Dpi dpi);
     // Puts the control at its design rectangle for a new DPI and loads the icon at that size.
     void place(DesignRect rect, Dpi dpi);
-    HWND toolTip() const { return tip_.get(); }
+    // The tool tip window; made on the first need (a pointer over the picture), since a tool tip
+    // costs the window that shows the picture time before it appears.
+    HWND toolTip();
 
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -34,6 +37,7 @@ private:
     void loadIcon();
 
     int iconId_ = 0;
+    std::wstring tipText_;
     HCURSOR cursor_ = nullptr;
     std::function<void()> onClick_;
     Icon icon_;

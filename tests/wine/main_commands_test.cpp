@@ -306,7 +306,7 @@ TEST_F(MainCommands, ImagesStandAtTheirDesignPlacesWithToolTipsAndTheHand) {
         HWND parent;
         RECT rect;
         const wchar_t* tip;
-        const wp::win::ImageControl* image;
+        wp::win::ImageControl* image;
     } cases[] = {
         {ids::Image1, main->hwnd(), {168, 38, 200, 70}, L"Test position", &main->Image1},
         {ids::Image2, main->hwnd(), {345, 38, 377, 70}, L"Test position", &main->Image2},
@@ -327,14 +327,24 @@ TEST_F(MainCommands, ImagesStandAtTheirDesignPlacesWithToolTipsAndTheHand) {
         EXPECT_EQ(c.rect.bottom, r.bottom) << c.id;
         EXPECT_EQ(c.tip, textOf(image)) << "assistive tools read the tip as the name";
 
-        wchar_t tip[64]{};
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.hwnd = image;
-        tool.uId = reinterpret_cast<UINT_PTR>(image);
-        tool.lpszText = tip;
-        SendMessageW(c.image->toolTip(), TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&tool));
-        EXPECT_STREQ(c.tip, tip) << c.id;
+        // The tool tip is made when the pointer first comes over the picture.
+        auto tipShownBy = [image](HWND tips) {
+            wchar_t tip[64]{};
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.hwnd = image;
+            tool.uId = reinterpret_cast<UINT_PTR>(image);
+            tool.lpszText = tip;
+            SendMessageW(tips, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&tool));
+            return std::wstring(tip);
+        };
+        SendMessageW(image, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+        HWND made = nullptr;
+        for (HWND w = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); w;
+             w = FindWindowExW(nullptr, w, TOOLTIPS_CLASSW, nullptr))
+            if (tipShownBy(w) == c.tip) made = w;
+        EXPECT_NE(nullptr, made) << c.id;
+        EXPECT_EQ(made, c.image->toolTip()) << c.id;
 
         SetCursor(nullptr);
         SendMessageW(image, WM_SETCURSOR, reinterpret_cast<WPARAM>(image), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));

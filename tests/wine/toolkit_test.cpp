@@ -3,6 +3,7 @@
 #include "support.h"
 #include "win/controls.h"
 #include "win/settings_store.h"
+#include "win/system_library.h"
 #include "win/text.h"
 #include "win/window.h"
 #include "win/window_timer.h"
@@ -153,3 +154,14 @@ TEST_F(RegistryStore, ValuesOfTheWrongTypeOrSizeReadAsEmpty) {
 }
 
 } // namespace
+
+// The DLLs loaded on first use: a system DLL's export is found; a missing DLL or export gives null
+// instead of failing.
+TEST(SystemLibrary, FindsSystemExportsAndNothingElse) {
+    wp::win::SystemLibrary comdlg32(L"comdlg32.dll");
+    EXPECT_NE(nullptr, comdlg32.function<DWORD WINAPI()>("CommDlgExtendedError"));
+    EXPECT_EQ(nullptr, comdlg32.function<void WINAPI()>("NoSuchExport"));
+
+    wp::win::SystemLibrary missing(L"no-such-library.dll");
+    EXPECT_EQ(nullptr, missing.function<void WINAPI()>("Anything"));
+}
