@@ -18,3 +18,5 @@ need_packages() {
 
 build_packages=(g++ cmake make git googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 wine_packages=(wine64 libwine fonts-wine xvfb xauth xdotool)
+# clang's libFuzzer and sanitizer runtimes are only recommended by clang, so they are named here.
+fuzz_packages=(clang libclang-rt-dev)
