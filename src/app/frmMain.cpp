@@ -153,6 +153,7 @@ void FrmMain::createControls() {
     Check1.attach(control(ids::Check1), [this] { Check1_Click(); });
     Timer1.attach(hwnd());
     Timer2.attach(hwnd());
+    Timer2.setInterval(countdownPeriod);
     markers::frmCircle.setTarget(&position1Boxes_);
     markers::frmCircle2.setTarget(&position2Boxes_);
     createImages();
