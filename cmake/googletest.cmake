@@ -2,7 +2,7 @@
 if(EXISTS "${GOOGLETEST_SOURCE_DIR}/CMakeLists.txt")
     set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-    set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+    set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
     add_subdirectory("${GOOGLETEST_SOURCE_DIR}" "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL SYSTEM)
     if(NOT MSVC)
         target_compile_options(gtest PRIVATE -w)
