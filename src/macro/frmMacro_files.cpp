@@ -28,8 +28,15 @@ void FrmMacro::mnuOpen_Click() {
     mnuNew_Click();
     const HWND list = control(ids::lstCommand);
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    const std::vector<std::string> fields = readMacroFields(bytes);
+    // Room for every entry at once: a list box grown an entry at a time copies itself over and
+    // over, which made a large file take seconds.
+    SendMessageW(list, LB_INITSTORAGE, fields.size(), static_cast<LPARAM>(bytes.size() * sizeof(wchar_t)));
     // The list box keeps an entry up to its first NUL character.
-    for (const std::string& field : readMacroFields(bytes)) addEntry(fromCodePage(field));
+    for (const std::string& field : fields) {
+        const std::wstring entry = fromCodePage(field);
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    }
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 }
