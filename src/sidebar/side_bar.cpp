@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/numbers.h"
+#include "win/system_library.h"
 
 namespace wp::sidebar {
 namespace {
@@ -34,6 +35,19 @@ std::string ansiText(const std::wstring& text) {
     return out;
 }
 
+// OleTranslateColor. A plain RGB value (high byte 0) translates to itself without a palette, so
+// only system colours and palette entries load the OLE DLLs, which would otherwise cost the main
+// window time before it shows.
+void translateColour(COLORREF oColor, COLORREF& rgb) {
+    if ((oColor >> 24) == 0) {
+        rgb = oColor;
+        return;
+    }
+    static win::SystemLibrary oleaut32(L"oleaut32.dll");
+    if (const auto translate = oleaut32.function<decltype(OleTranslateColor)>("OleTranslateColor"))
+        translate(oColor, nullptr, &rgb);
+}
+
 } // namespace
 
 SideBar::SideBar() {
@@ -49,7 +63,7 @@ void SideBar::setColour(COLORREF& stored, ColourComponents& components, COLORREF
     if (oColor == stored) return;
     stored = oColor;
     COLORREF rgb = 0; // a failed translation leaves black
-    OleTranslateColor(oColor, nullptr, &rgb);
+    translateColour(oColor, rgb);
     components = componentsOf(rgb);
     if (surface_) Draw();
 }

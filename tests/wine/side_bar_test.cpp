@@ -99,6 +99,12 @@ TEST(SideBar, EqualColoursGiveOneColour) {
     bar.DrawingObject(&surface.picture);
     bar.Draw();
     for (int y = 0; y < 300; ++y) ASSERT_EQ(RGB(10, 200, 30), surface.at(16, y)) << y;
+
+    // A system colour is translated to what the system shows for it.
+    const COLORREF window = GetSysColor(COLOR_WINDOW);
+    bar.StartColor(0x80000000 | COLOR_WINDOW);
+    bar.EndColor(0x80000000 | COLOR_WINDOW);
+    for (int y = 0; y < 300; ++y) ASSERT_EQ(window, surface.at(16, y)) << y;
 }
 
 TEST(SideBar, TheCaptionRisesFromSixPixelsAboveTheBottom) {
