@@ -1,6 +1,7 @@
 // Prints the lateness of 200 waits of 0.05 s (p50, p99, max) and the CPU share of a 10 s wait,
 // both taken while a 20 ms window timer ticks, as the macro window's F9 poll does.
-// Then the runner's throughput and the speed of macro files (macro_bench.cpp).
+// Then the switch timer (switch_bench.cpp), start-up (startup_bench.cpp), the runner's throughput
+// and the speed of macro files (macro_bench.cpp).
 //   bench [waits] [long-wait-seconds] [moves] [records]
 #include <windows.h>
 
@@ -92,7 +93,7 @@ int main(int argc, char** argv) {
     DestroyWindow(ticker);
 
     benchSwitchTimer(100);
-    benchStartUp(5);
+    benchStartUp(11);
     benchMacroWindow(argc > 3 ? std::atoi(argv[3]) : 10'000, argc > 4 ? std::atoi(argv[4]) : 100'000);
     return 0;
 }
