@@ -147,13 +147,21 @@ void FrmMacro::show(int showCommand) {
     UpdateWindow(hwnd());
 }
 
+HWND FrmMacro::control(int id) const {
+    if (!exists()) return nullptr;
+    for (const auto& [known, handle] : controls_)
+        if (known == id) return handle;
+    return GetDlgItem(hwnd(), id);
+}
+
 void FrmMacro::createControls() {
+    controls_.clear();
     for (const ControlDesign& design : designTable) {
         // Overlapping controls must not paint over the one stacked above them.
-        win::createControl(hwnd(),
-                           {design.className, design.text, design.style | WS_CLIPSIBLINGS, design.exStyle, design.rect,
-                            design.id},
-                           dpi_);
+        const HWND made = win::createControl(
+            hwnd(), {design.className, design.text, design.style | WS_CLIPSIBLINGS, design.exStyle, design.rect, design.id},
+            dpi_);
+        controls_.emplace_back(design.id, made);
     }
     // The wait box lies over the right end of its option and must take the clicks there; the
     // frame lies under what it holds. Tab order does not follow from this: see moveFocusInTabOrder.

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "macro/file_dialogs.h"
@@ -31,7 +32,7 @@ public:
 
     // Shows the window modeless: loads it afresh when it is not open, else shows the open one.
     void show(int showCommand = SW_SHOWNORMAL);
-    HWND control(int id) const { return GetDlgItem(hwnd(), id); }
+    HWND control(int id) const;
     bool running() const;
 
     // The macro marker's target: after a drag it writes its centre here, x first.
@@ -100,6 +101,9 @@ private:
     char decimalSeparator_;
     win::Dpi dpi_;
     win::Font font_;
+    // The design's controls of this opening by id: looking one up with the system is a round trip
+    // to the window server, and the runner and Open do it for every entry.
+    std::vector<std::pair<int, HWND>> controls_;
     // Counts the openings, so that a run can tell that its window was closed under it.
     unsigned opening_ = 0;
     unsigned runningOpening_ = 0;

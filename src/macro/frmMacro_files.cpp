@@ -33,10 +33,7 @@ void FrmMacro::mnuOpen_Click() {
     // over, which made a large file take seconds.
     SendMessageW(list, LB_INITSTORAGE, fields.size(), static_cast<LPARAM>(bytes.size() * sizeof(wchar_t)));
     // The list box keeps an entry up to its first NUL character.
-    for (const std::string& field : fields) {
-        const std::wstring entry = fromCodePage(field);
-        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-    }
+    for (const std::string& field : fields) addEntry(fromCodePage(field));
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 }

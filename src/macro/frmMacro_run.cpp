@@ -76,7 +76,7 @@ private:
 class FrmMacro::RunHost final : public RunnerHost {
 public:
     explicit RunHost(FrmMacro& window)
-        : window_(window), opening_(window.opening_), list_(window.control(ids::lstCommand)), view_(list_) {}
+        : window_(window), opening_(window.opening_), view_(window.control(ids::lstCommand)) {}
 
     bool closed() override { return !window_.exists() || window_.opening_ != opening_ || win::quitRequested(); }
 
@@ -100,7 +100,7 @@ public:
 
     std::size_t entryCount() override {
         if (closed()) return 0;
-        const LRESULT count = SendMessageW(list_, LB_GETCOUNT, 0, 0);
+        const LRESULT count = SendMessageW(window_.control(ids::lstCommand), LB_GETCOUNT, 0, 0);
         return count > 0 ? static_cast<std::size_t>(count) : 0;
     }
 
@@ -130,8 +130,6 @@ public:
 private:
     FrmMacro& window_;
     const unsigned opening_;
-    // Looked up once: finding a control by its id asks the window server each time.
-    const HWND list_;
     PlayedEntryView view_;
     std::wstring savedTitle_;
 };
