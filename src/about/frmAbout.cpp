@@ -18,6 +18,19 @@ using win::DesignRect;
 
 namespace {
 
+MouseButton buttonOf(UINT message) {
+    switch (message) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+        return RightButton;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+        return MiddleButton;
+    default:
+        return LeftButton;
+    }
+}
+
 constexpr int clientWidth96 = 312;
 constexpr int clientHeight96 = 213;
 constexpr COLORREF backColour = RGB(192, 255, 255);
@@ -376,22 +389,14 @@ LRESULT FrmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     case WM_LBUTTONDOWN:
-        onMouseDown(LeftButton, wParam, lParam);
-        return 0;
     case WM_RBUTTONDOWN:
-        onMouseDown(RightButton, wParam, lParam);
-        return 0;
     case WM_MBUTTONDOWN:
-        onMouseDown(MiddleButton, wParam, lParam);
+        onMouseDown(buttonOf(message), wParam, lParam);
         return 0;
     case WM_LBUTTONUP:
-        onMouseUp(LeftButton, wParam, lParam);
-        return 0;
     case WM_RBUTTONUP:
-        onMouseUp(RightButton, wParam, lParam);
-        return 0;
     case WM_MBUTTONUP:
-        onMouseUp(MiddleButton, wParam, lParam);
+        onMouseUp(buttonOf(message), wParam, lParam);
         return 0;
     case WM_CAPTURECHANGED:
         // Capture taken away mid-press: no release will come, so the logo must not go on following.
