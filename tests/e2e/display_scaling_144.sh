@@ -48,18 +48,11 @@ sleep 0.2
 xdotool mousemove 410 406
 sleep 0.3
 xdotool mouseup 1
-for _ in $(seq 1 30); do
-    [ "$(inspect text "$main_title" Text3)/$(inspect text "$main_title" Text4)" = "410/406" ] && break
-    sleep 0.1
-done
-expect_eq "$(inspect text "$main_title" Text3)/$(inspect text "$main_title" Text4)" "410/406" "the dragged centre"
+position2() { echo "$(inspect text "$main_title" Text3)/$(inspect text "$main_title" Text4)"; }
+expect_soon "410/406" "the dragged centre" position2
 
 # The test image puts the X pointer on the pixel the boxes name.
 xdotool mousemove 700 700
 click_control "$main_title" Image2
-for _ in $(seq 1 20); do
-    [ "$(pointer)" = "410 406" ] && break
-    sleep 0.1
-done
-expect_eq "$(pointer)" "410 406" "the pointer after a click on the test image of position 2"
+expect_soon "410 406" "the pointer after a click on the test image of position 2" pointer
 echo "e2e display scaling at 144 DPI: ok"

@@ -42,3 +42,13 @@ pointer() { xdotool getmouselocation | sed -E 's/x:([-0-9]+) y:([-0-9]+).*/\1 \2
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 reg_value() { "$WINE" reg query "HKCU\\Software\\Wanderpoint\\$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v k="$2" '$1 == k { print $3 }'; }
 expect_eq() { [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"; }
+# expect_soon EXPECTED WHAT COMMAND...: waits up to 3 s for the command to print EXPECTED.
+expect_soon() {
+    local expected=$1 what=$2 i
+    shift 2
+    for i in $(seq 1 30); do
+        [ "$("$@")" = "$expected" ] && return 0
+        sleep 0.1
+    done
+    expect_eq "$("$@")" "$expected" "$what"
+}

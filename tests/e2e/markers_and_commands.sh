@@ -6,14 +6,7 @@ probe_pid=""
 trap 'stop_app; if [ -n "$probe_pid" ]; then kill "$probe_pid" 2>/dev/null || true; fi' EXIT
 
 # Waits until a control of the main window reads the given text, for up to 3 seconds.
-wait_text() {
-    local i
-    for i in $(seq 1 30); do
-        [ "$(inspect text "$main_title" "$1")" = "$2" ] && return 0
-        sleep 0.1
-    done
-    fail "$1: expected '$2', got '$(inspect text "$main_title" "$1")'"
-}
+wait_text() { expect_soon "$2" "$1" inspect text "$main_title" "$1"; }
 
 start_app
 click_control "$main_title" Check1
@@ -34,11 +27,7 @@ wait_text Text4 400
 # Its test image puts the X pointer on the new position 2 at once.
 xdotool mousemove 700 700
 click_control "$main_title" Image2
-for _ in $(seq 1 20); do
-    [ "$(pointer)" = "410 400" ] && break
-    sleep 0.1
-done
-expect_eq "$(pointer)" "410 400" "the pointer after a click on the test image of position 2"
+expect_soon "410 400" "the pointer after a click on the test image of position 2" pointer
 
 # The disc's square now runs from (389, 379) to (430, 420); its corner pixel (390, 380) lies
 # outside the disc, so a click there belongs to the window underneath.
