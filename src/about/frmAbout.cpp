@@ -357,12 +357,8 @@ void FrmAbout::onMouseUp(std::int32_t button, WPARAM keys, LPARAM at) {
 
 LRESULT FrmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_ERASEBKGND: {
-        RECT client{};
-        GetClientRect(hwnd(), &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, background_.get());
-        return 1;
-    }
+    case WM_ERASEBKGND:
+        return eraseWith(background_.get(), wParam);
     case WM_PAINT: {
         win::PaintScope scope(hwnd());
         paint(scope.dc());

@@ -110,12 +110,8 @@ void Marker::Form_MouseDown() {
 
 LRESULT Marker::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_ERASEBKGND: {
-        RECT client{};
-        GetClientRect(hwnd(), &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, background_.get());
-        return 1;
-    }
+    case WM_ERASEBKGND:
+        return eraseWith(background_.get(), wParam);
     case WM_MOUSEACTIVATE:
         // The move loop activates the marker for its run; the drag then gives the activation back.
         return MA_NOACTIVATE;

@@ -53,6 +53,13 @@ LRESULT Window::defaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
+LRESULT Window::eraseWith(HBRUSH brush, WPARAM dc) const {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    FillRect(reinterpret_cast<HDC>(dc), &client, brush);
+    return 1;
+}
+
 LRESULT CALLBACK Window::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);

@@ -48,6 +48,9 @@ protected:
 
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT defaultProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // WM_ERASEBKGND for a window whose background is a brush of its own (not its class's):
+    // fills the client area on the message's device context and reports it erased.
+    LRESULT eraseWith(HBRUSH brush, WPARAM dc) const;
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
