@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "win/text.h"
+
 namespace wp::win {
 
 bool ImageControl::create(const Args& args, Dpi dpi) {
@@ -20,7 +22,6 @@ bool ImageControl::create(const Args& args, Dpi dpi) {
     window.menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id));
     if (!Window::create(ClassInfo{L"WanderpointImage", 0, nullptr}, window)) return false;
     loadIcon();
-    tipText_ = args.toolTip;
     return true;
 }
 
@@ -37,7 +38,8 @@ HWND ImageControl::toolTip() {
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = hwnd();
     tool.uId = reinterpret_cast<UINT_PTR>(hwnd());
-    tool.lpszText = tipText_.data();
+    std::wstring tip = windowText(hwnd()); // the tip is the control's text; the tool tip keeps a copy
+    tool.lpszText = tip.data();
     SendMessageW(tip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     return tip_.get();
 }

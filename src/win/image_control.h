@@ -3,7 +3,6 @@
 #pragma once
 
 #include <functional>
-#include <string>
 
 #include "win/dpi.h"
 #include "win/handle.h"
@@ -37,7 +36,6 @@ private:
     void loadIcon();
 
     int iconId_ = 0;
-    std::wstring tipText_;
     HCURSOR cursor_ = nullptr;
     std::function<void()> onClick_;
     Icon icon_;
