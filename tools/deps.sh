@@ -17,6 +17,12 @@ need_packages() {
 }
 
 build_packages=(g++ cmake make git googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
-wine_packages=(wine64 libwine fonts-wine xvfb xauth xdotool)
+# fonts-liberation's Liberation Sans has Arial's metrics; Wine's own fonts (fonts-wine) bring
+# "MS Sans Serif" and Tahoma. Without them Wine draws with a wider stand-in.
+# Wine's X11 driver loads the X extension libraries when it finds them; apt only recommends them.
+# Without libxi6 it cannot confine the pointer (ClipCursor is refused), without libxcursor1 it draws
+# no cursor shapes of its own.
+wine_packages=(wine64 libwine fonts-wine fonts-liberation xvfb xauth xdotool
+    libxi6 libxcursor1 libxrandr2 libxrender1 libxinerama1 libxfixes3)
 # clang's libFuzzer and sanitizer runtimes are only recommended by clang, so they are named here.
 fuzz_packages=(clang libclang-rt-dev)

@@ -15,26 +15,42 @@ wine_prefix_ready() {
         "$WINE" wineboot --init >/dev/null 2>&1 || true
         "$WINESERVER" -w
     fi
+    wine_fonts_ready
 }
 
-# Starts Xvfb on a free display unless one is given; sets DISPLAY and xvfb_pid.
+# Debian's Wine 8 never looks in its own font folder (/usr/share/wine/fonts, from fonts-wine): it
+# reads only the prefix's C:\windows\Fonts, which a new prefix leaves empty, and fontconfig's
+# fonts. So "MS Sans Serif" and Tahoma fall back to a wider font. Linked there, Wine finds its own.
+wine_fonts_ready() {
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts" f
+    [ -d /usr/share/wine/fonts ] && [ -d "$fonts" ] || return 0
+    for f in /usr/share/wine/fonts/*; do
+        [ -e "$fonts/${f##*/}" ] || ln -s "$f" "$fonts/"
+    done
+}
+
+# Starts Xvfb on a free display unless one is given; sets DISPLAY and xvfb_pid. A number can be
+# taken without a file showing it (another Xvfb in a chroot holds the abstract socket), so a server
+# that quits at once means: try the next.
 xvfb_pid=""
 display_ready() {
     if [ -n "${DISPLAY:-}" ] && [ -z "${WANDERPOINT_FORCE_XVFB:-}" ]; then return 0; fi
-    local n
+    local n i
     for n in $(seq 90 140); do
-        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-            xvfb_pid=$!
-            export DISPLAY=":$n"
-            local i
-            for i in $(seq 1 50); do
-                [ -e "/tmp/.X11-unix/X$n" ] && return 0
-                sleep 0.1
-            done
-            echo "Xvfb did not start on :$n" >&2
-            return 1
-        fi
+        if [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; then continue; fi
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        xvfb_pid=$!
+        for i in $(seq 1 50); do
+            if [ -e "/tmp/.X11-unix/X$n" ]; then
+                export DISPLAY=":$n"
+                return 0
+            fi
+            kill -0 "$xvfb_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+        xvfb_pid=""
     done
     echo "no free X display number" >&2
     return 1

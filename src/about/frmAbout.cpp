@@ -110,29 +110,13 @@ bool FrmAbout::load(HWND owner) {
     dpi_ = win::dpiOf(owner);
     RECT frame{0, 0, dpi_.scale(clientWidth96), dpi_.scale(clientHeight96)};
     AdjustWindowRectExForDpi(&frame, frameStyle, FALSE, frameExStyle, dpi_.value);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-
-    MONITORINFO monitor{sizeof monitor};
-    GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
-    RECT centre = work;
-    if (owner) GetWindowRect(owner, &centre);
-    int x = centre.left + (centre.right - centre.left - width) / 2;
-    int y = centre.top + (centre.bottom - centre.top - height) / 2;
-    // Kept on the screen, so that its close box can be reached.
-    x = std::max<int>(work.left, std::min<int>(x, work.right - width));
-    y = std::max<int>(work.top, std::min<int>(y, work.bottom - height));
-
     background_.reset(CreateSolidBrush(backColour));
     CreateArgs args;
     args.exStyle = frameExStyle;
     args.title = caption;
     args.style = frameStyle;
-    args.x = x;
-    args.y = y;
-    args.width = width;
-    args.height = height;
+    args.width = frame.right - frame.left;
+    args.height = frame.bottom - frame.top;
     args.parent = owner;
     ClassInfo windowClass{L"WanderpointAbout"};
     windowClass.background = nullptr;
@@ -140,7 +124,40 @@ bool FrmAbout::load(HWND owner) {
 
     createControls();
     Form_Load();
+    fitTexts();
+    placeCentred(owner);
     return true;
+}
+
+// Centred on the owner at the size the texts asked for, and kept on the screen, so that its close
+// box can be reached.
+void FrmAbout::placeCentred(HWND owner) {
+    RECT frame{0, 0, dpi_.scale(clientWidth96) + grown_.cx, dpi_.scale(clientHeight96) + grown_.cy};
+    AdjustWindowRectExForDpi(&frame, frameStyle, FALSE, frameExStyle, dpi_.value);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    MONITORINFO monitor{sizeof monitor};
+    GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    RECT centre = work;
+    if (owner) GetWindowRect(owner, &centre);
+    int x = centre.left + (centre.right - centre.left - width) / 2;
+    int y = centre.top + (centre.bottom - centre.top - height) / 2;
+    x = std::max<int>(work.left, std::min<int>(x, work.right - width));
+    y = std::max<int>(work.top, std::min<int>(y, work.bottom - height));
+    SetWindowPos(hwnd(), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The disclaimer grows downwards and pushes the band with the links down; the links grow sideways,
+// the mail link and the line between them moving right. The window grows with them.
+void FrmAbout::fitTexts() {
+    const SIZE disclaimer = win::growToText(control(ids::lblDisc), win::Grow::Taller);
+    const SIZE web = win::growToText(control(ids::lblWeb), win::Grow::Wider);
+    const SIZE mail = win::growToText(control(ids::lblEmail), win::Grow::Wider);
+    grown_ = {web.cx + mail.cx, disclaimer.cy};
+    lineShift_ = web.cx;
+    win::shiftControl(control(ids::lblWeb), 0, grown_.cy);
+    win::shiftControl(control(ids::lblEmail), lineShift_, grown_.cy);
 }
 
 void FrmAbout::createControls() {
@@ -317,15 +334,16 @@ void FrmAbout::moveLogo(POINT topLeft) {
 }
 
 void FrmAbout::paint(HDC dc) const {
-    const RECT band{dpi_.scale(shape1Rect.left), dpi_.scale(shape1Rect.top),
-                    dpi_.scale(shape1Rect.left + shape1Rect.width), dpi_.scale(shape1Rect.top + shape1Rect.height)};
+    const RECT band{dpi_.scale(shape1Rect.left), dpi_.scale(shape1Rect.top) + grown_.cy,
+                    dpi_.scale(shape1Rect.left + shape1Rect.width) + grown_.cx,
+                    dpi_.scale(shape1Rect.top + shape1Rect.height) + grown_.cy};
     win::Brush blue(CreateSolidBrush(RGB(0, 0, 255)));
     FillRect(dc, &band, blue.get());
     {
         win::Pen pen(CreatePen(PS_SOLID, dpi_.scale(line1Width), RGB(128, 255, 255)));
         win::SelectedObject selected(dc, pen.get());
-        MoveToEx(dc, dpi_.scale(line1From.x), dpi_.scale(line1From.y), nullptr);
-        LineTo(dc, dpi_.scale(line1To.x), dpi_.scale(line1To.y));
+        MoveToEx(dc, dpi_.scale(line1From.x) + lineShift_, dpi_.scale(line1From.y) + grown_.cy, nullptr);
+        LineTo(dc, dpi_.scale(line1To.x) + lineShift_, dpi_.scale(line1To.y) + grown_.cy);
     }
     if (logoPicture_) {
         win::MemoryDC source(CreateCompatibleDC(dc));

@@ -70,6 +70,8 @@ private:
     void createControls();
     void addToolTip(int id, const wchar_t* text);
     void paint(HDC dc) const;
+    void fitTexts();
+    void placeCentred(HWND owner);
     void moveLogo(POINT topLeft);
     void onMouseDown(std::int32_t button, WPARAM keys, LPARAM at);
     void onMouseUp(std::int32_t button, WPARAM keys, LPARAM at);
@@ -88,6 +90,8 @@ private:
     COLORREF versionColour_ = RGB(0, 0, 255);
     COLORREF copyrightColour_ = RGB(0, 0, 0);
     RECT logo_{};
+    SIZE grown_{};    // what the texts added to the design size
+    int lineShift_ = 0; // how far the line between the links moved right
     bool logoPressed_ = false;
     CommentsScroll scroll_;
     std::vector<HWND> disabled_;

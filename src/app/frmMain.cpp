@@ -88,6 +88,14 @@ void placeMarker(markers::Marker& marker, const win::TextBox& xBox, const win::T
     marker.move(markerEdgeTwips(x.value, width), markerEdgeTwips(y.value, width));
 }
 
+std::wstring statusLine(std::int32_t seconds, int position, const std::wstring& x, const std::wstring& y) {
+    return L"In " + std::to_wstring(seconds) + L" secs, I'll switch to position " + std::to_wstring(position) + L" (" +
+           x + L"," + y + L")";
+}
+
+// The interval box holds at most 65 seconds.
+constexpr std::int32_t longestCountdown = 65;
+
 std::wstring appTitle() { return win::toWide(appInfo.Title); }
 
 } // namespace
@@ -114,22 +122,33 @@ bool FrmMain::open(int showCommand) {
     if (!create(windowClass, args)) return false;
 
     dpi_ = win::dpiOf(hwnd());
-    RECT frame{0, 0, dpi_.scale(clientWidth96), dpi_.scale(clientHeight96)};
-    AdjustWindowRectExForDpi(&frame, style, FALSE, 0, dpi_.value);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    MONITORINFO monitor{sizeof monitor};
-    GetMonitorInfoW(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
-    SetWindowPos(hwnd(), nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-
+    placeWindow(dpi_.scale(clientWidth96), dpi_.scale(clientHeight96), true);
     createControls();
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    placeWindow(client.right, client.bottom, true); // centred at the size its texts asked for
     Form_Load();
     ShowWindow(hwnd(), showCommand);
     Form_Resize(); // the first showing counts as a resize
     UpdateWindow(hwnd());
     return true;
+}
+
+void FrmMain::placeWindow(int clientWidth, int clientHeight, bool centre) {
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE));
+    RECT frame{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectExForDpi(&frame, style, FALSE, 0, dpi_.value);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    if (!centre) {
+        SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    MONITORINFO monitor{sizeof monitor};
+    GetMonitorInfoW(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    SetWindowPos(hwnd(), nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FrmMain::createControls() {
@@ -198,11 +217,23 @@ void FrmMain::layout() {
                            : design.font == FontKind::Arial9 ? arialFont_.get()
                                                              : regularFont_.get();
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-        if (design.style == labelStyle) win::widenToText(child);
+        if (design.style == labelStyle) win::growToText(child, win::Grow::Wider);
     }
+    win::growToText(control(ids::Check1), win::Grow::Wider);
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), FALSE);
     placeImages();
+    fitStatusLine();
     Form_Resize();
+}
+
+// The status line is sized for the longest line it can show. The buttons below it move down by what
+// it grows, and the window grows with them.
+void FrmMain::fitStatusLine() {
+    const std::wstring longest = statusLine(longestCountdown, 2, L"9999", L"9999");
+    const SIZE growth = win::growToText(control(ids::info), win::Grow::Taller, longest);
+    for (int id : {ids::Command3, ids::cmdRestoreDefaults})
+        win::shiftControl(control(id), 0, growth.cy);
+    placeWindow(dpi_.scale(clientWidth96), dpi_.scale(clientHeight96) + growth.cy, false);
 }
 
 void FrmMain::Form_Resize() {
@@ -337,9 +368,7 @@ void FrmMain::SaveSettings() {
 void FrmMain::writeStatus(std::int32_t seconds, int position) {
     const win::TextBox& x = position == 1 ? Text1 : Text3;
     const win::TextBox& y = position == 1 ? Text2 : Text4;
-    const std::wstring line = L"In " + std::to_wstring(seconds) + L" secs, I'll switch to position " +
-                              std::to_wstring(position) + L" (" + x.text() + L"," + y.text() + L")";
-    SetWindowTextW(control(ids::info), line.c_str());
+    SetWindowTextW(control(ids::info), statusLine(seconds, position, x.text(), y.text()).c_str());
 }
 
 void FrmMain::movePointerTo(const win::TextBox& xBox, const win::TextBox& yBox) {

@@ -78,6 +78,8 @@ private:
     void createImages();
     void placeImages();
     void layout();
+    void fitStatusLine();
+    void placeWindow(int clientWidth, int clientHeight, bool centre);
     void onCommand(int id, int notification);
     void writeStatus(std::int32_t seconds, int position);
     void movePointerTo(const win::TextBox& x, const win::TextBox& y);

@@ -203,6 +203,16 @@ void FrmMacro::layout() {
         win::placeControl(child, design.rect, dpi_);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
     }
+    for (int id = ids::optCommands0; id <= ids::optCommands6; ++id)
+        win::growToText(control(id), win::Grow::Wider);
+    win::growToText(control(ids::ChkShowHelper), win::Grow::Wider);
+    // The wait box stands after its option's text, which a wider font can push under it.
+    const HWND wait = control(ids::optCommands0 + static_cast<int>(optWait));
+    RECT option{}, box{};
+    GetWindowRect(wait, &option);
+    GetWindowRect(control(ids::txtSleep), &box);
+    const int textEnd = option.left + win::widthForText(wait, win::windowText(wait));
+    if (textEnd > box.left) win::shiftControl(control(ids::txtSleep), textEnd - box.left, 0);
 }
 
 void FrmMacro::Form_Load() {

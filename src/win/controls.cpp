@@ -1,5 +1,7 @@
 #include "win/controls.h"
 
+#include <algorithm>
+
 #include "win/handle.h"
 #include "win/text.h"
 #include "win/window.h"
@@ -29,21 +31,60 @@ void placeControl(HWND control, DesignRect rect, Dpi dpi) {
                  dpi.scale(rect.height), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void widenToText(HWND label) {
-    const std::wstring text = windowText(label);
-    RECT needed{};
-    {
-        WindowDC dc(label);
-        SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
-        DrawTextW(dc.get(), text.c_str(), -1, &needed, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    }
+SIZE measureText(HWND control, std::wstring_view text, int wrapWidth) {
+    WindowDC dc(control);
+    SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    RECT needed{0, 0, wrapWidth, 0};
+    const UINT format = DT_CALCRECT | DT_NOPREFIX | (wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE);
+    DrawTextW(dc.get(), text.data(), static_cast<int>(text.size()), &needed, format);
+    return {needed.right, needed.bottom};
+}
+
+namespace {
+
+// A check box or option button draws its box, 13 pixels at 96 DPI, and a gap before its text.
+constexpr int checkBoxRoom96 = 13 + 5;
+
+// What a control draws beside its text: the box of a check box or option button and the gap after it.
+int besideText(HWND control) {
+    wchar_t className[16]{};
+    GetClassNameW(control, className, 16);
+    if (lstrcmpiW(className, L"Button") != 0) return 0;
+    const LONG_PTR type = GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK;
+    const bool boxed = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
+                       type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE;
+    return boxed ? dpiOf(control).scale(checkBoxRoom96) : 0;
+}
+
+} // namespace
+
+int widthForText(HWND control, std::wstring_view text) {
+    return text.empty() ? 0 : measureText(control, text).cx + besideText(control);
+}
+
+SIZE growToText(HWND control, Grow grow, std::wstring_view longestText) {
+    const std::wstring own = windowText(control);
+    const std::wstring_view text = longestText.empty() ? std::wstring_view(own) : longestText;
+    if (text.empty()) return {0, 0};
     RECT box{};
-    GetClientRect(label, &box);
-    if (needed.right <= box.right) return;
+    GetClientRect(control, &box);
+    const int beside = besideText(control);
+    const SIZE needed = measureText(control, text, grow == Grow::Taller ? box.right - beside : 0);
+    const SIZE growth{std::max(0L, needed.cx + beside - box.right), std::max(0L, needed.cy - box.bottom)};
+    if (growth.cx == 0 && growth.cy == 0) return growth;
     RECT frame{};
-    GetWindowRect(label, &frame);
-    SetWindowPos(label, nullptr, 0, 0, frame.right - frame.left + needed.right - box.right, frame.bottom - frame.top,
+    GetWindowRect(control, &frame);
+    SetWindowPos(control, nullptr, 0, 0, frame.right - frame.left + growth.cx, frame.bottom - frame.top + growth.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return growth;
+}
+
+void shiftControl(HWND control, int dx, int dy) {
+    if (dx == 0 && dy == 0) return;
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    SetWindowPos(control, nullptr, r.left + dx, r.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TextBox::attach(HWND hwnd, std::function<void()> onChange) {

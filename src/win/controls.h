@@ -35,9 +35,20 @@ struct ControlArgs {
 // A visible child control at its design rectangle scaled to dpi.
 HWND createControl(HWND parent, const ControlArgs& args, Dpi dpi);
 void placeControl(HWND control, DesignRect rect, Dpi dpi);
-// Widens a one-line label to its text in its current font: fonts do not scale exactly with the
-// DPI, so a label sized at 96 DPI can clip its last character at another. Never narrows it.
-void widenToText(HWND label);
+// The room a text takes in a control's font: on one line, or wrapped at wrapWidth when it is given.
+SIZE measureText(HWND control, std::wstring_view text, int wrapWidth = 0);
+
+// Controls are laid out at their design size, but the installed fonts decide how much room a text
+// takes (a font that stands in for a missing design font is often wider), and fonts do not scale
+// exactly with the DPI. These grow a control until its text shows whole, and never shrink it.
+enum class Grow { Wider, Taller };
+// The width a label, check box or option button needs to show a text on one line.
+int widthForText(HWND control, std::wstring_view text);
+// Grows a label, check box or option button to its own text, or to the longest text it will show.
+// Wider keeps the text on one line; Taller wraps it at the control's width. Returns the growth.
+SIZE growToText(HWND control, Grow grow, std::wstring_view longestText = {});
+// Moves a control by an offset in pixels.
+void shiftControl(HWND control, int dx, int dy);
 
 class TextBox {
 public:

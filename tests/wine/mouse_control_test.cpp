@@ -231,7 +231,7 @@ TEST(MouseControl, LimitCursorConfinesAndLimitCursorOffFrees) {
 
     mouse.LimitCursor(0, 0, 1500, 3000, 0);
     GetClipCursor(&clip);
-    EXPECT_EQ((RECT{0, 0, 200, 100}), clip);
+    ASSERT_EQ((RECT{0, 0, 200, 100}), clip) << "under Wine, confining needs XInput2 (libXi.so.6)";
     SetCursorPos(500, 500);
     EXPECT_EQ((POINT{199, 99}), cursor());
 

@@ -240,13 +240,15 @@ TEST(MainWindowSideBar, IsSetUpAtLoadAndDrawnAtEveryResize) {
         EXPECT_GT(white, 40) << when << ": the caption near the bottom";
     };
     check("first shown");
-    EXPECT_EQ(160, main.picLeftBar.scaleSize().cy);
+    RECT client{};
+    GetClientRect(main.hwnd(), &client);
+    EXPECT_EQ(client.bottom, main.picLeftBar.scaleSize().cy) << "the bar spans the window's height";
 
     RECT frame{};
     GetWindowRect(main.hwnd(), &frame);
     SetWindowPos(main.hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + 140,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_EQ(300, main.picLeftBar.scaleSize().cy);
+    EXPECT_EQ(client.bottom + 140, main.picLeftBar.scaleSize().cy);
     check("taller");
 }
 
