@@ -630,11 +630,13 @@ TEST_F(MacroWindow, OpenReadsFilesWithAByteOrderMarkAsUnicodeAndRefusesTooManyEn
 }
 
 TEST_F(MacroWindow, SaveNamesTheEntriesAFileCannotHoldAndWritesNothing) {
+    TempFolder folder;
     open();
     setList({L"LCK", L"ab\"c", L"RPT", L"\U0001F600"});
-    dialogs.answers = {L"never asked for.cmd"};
+    dialogs.answers = {folder.file(L"unwritten.cmd")};
     menu(ids::mnuSave);
     EXPECT_TRUE(dialogs.shown.empty()) << "no name is asked for a save that cannot be made";
+    EXPECT_TRUE(folder.names().empty());
     ASSERT_EQ(1u, messages.size());
     const std::wstring& told = messages[0];
     EXPECT_NE(std::wstring::npos, told.find(L"ab\"c")) << wp::win::toUtf8(told);
