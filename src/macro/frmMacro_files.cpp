@@ -48,7 +48,8 @@ void FrmMacro::mnuOpen_Click() {
     if (content.refused()) {
         const MacroFileLimits limits;
         return refuse(content.tooManyEntries
-                          ? L"It holds more than " + std::to_wstring(limits.entries) + L" entries, the most a macro may have."
+                          ? L"It holds more than " + std::to_wstring(limits.entries) +
+                                L" entries, the most a macro may have."
                           : L"Entry " + std::to_wstring(content.entries.size() + 1) + L" is longer than " +
                                 std::to_wstring(limits.entryLength) + L" characters, the most an entry may have.");
     }
@@ -85,12 +86,11 @@ void FrmMacro::mnuSave_Click() {
         unsaved.erase(std::unique(unsaved.begin(), unsaved.end()), unsaved.end());
     }
     if (!unsaved.empty()) {
-        if (deps_.showMessage)
-            deps_.showMessage(hwnd(), L"The macro was not saved: a macro file cannot hold these entries as they are.\n\n" +
-                                          unsavedEntriesText(texts, unsaved) +
-                                          L"\nAn entry cannot hold a double quote or a line break, nor characters "
-                                          L"outside the system's code page. Change or remove these entries, then "
-                                          L"save again.");
+        const std::wstring why = L"The macro was not saved: a macro file cannot hold these entries as they are.\n\n" +
+                                 unsavedEntriesText(texts, unsaved) +
+                                 L"\nAn entry cannot hold a double quote or a line break, nor characters outside "
+                                 L"the system's code page. Change or remove these entries, then save again.";
+        if (deps_.showMessage) deps_.showMessage(hwnd(), why);
         return;
     }
     const auto name = Cmdg.showSave(hwnd(), saveFilter);
