@@ -1,6 +1,7 @@
 // The macro file (.cmd): one double-quoted record per entry, every line ended by CR LF.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,10 +11,36 @@ namespace wp::macro {
 // The file's bytes for the entries, in list order; an empty list gives no bytes at all.
 std::string macroFileBytes(const std::vector<std::string>& entries);
 
+// Positions (from 0) of the entries that macroFileBytes cannot write so that they read back the
+// same: a record has no escape for a double quote, and a line break would end it.
+std::vector<std::size_t> entriesWithoutARecord(const std::vector<std::string>& entries);
+
+// Bounds on what a file may hold. A list box under Wine takes seconds to fill with many more
+// entries, and as long to paint one very long entry, each time it comes into view; neither is a
+// macro anyone composed, so such a file is refused rather than loaded.
+struct MacroFileLimits {
+    std::size_t entries = 100'000;
+    std::size_t entryLength = 4'096; // characters; bytes in a code-page file
+};
+
+// What the entries' bytes are: the system's single-byte code page, as the program writes, or UTF-8
+// for a file that began with a UTF-8 or UTF-16 byte-order mark.
+enum class MacroTextKind { CodePage, Utf8 };
+
+struct MacroFileContent {
+    MacroTextKind kind = MacroTextKind::CodePage;
+    std::vector<std::string> entries;
+    // Reading stops at the first limit passed; entries then holds what came before.
+    bool tooManyEntries = false;
+    bool entryTooLong = false; // the entry at entries.size(), from 0, is longer than the limit
+    bool refused() const { return tooManyEntries || entryTooLong; }
+};
+
 // The fields of a file, each one an entry. A field is quoted (up to the next quote; what follows
 // up to the next comma or line end is dropped) or bare (up to the next comma or line end, without
-// blanks around it). Lines end with CR LF or a bare LF; a quote left open ends at the line end.
-// Any bytes at all are read to the end; nothing is refused.
-std::vector<std::string> readMacroFields(std::string_view bytes);
+// blanks around it). Lines end with CR LF, a bare LF or a bare CR; a quote left open ends at the
+// line end. A UTF-8 byte-order mark is skipped; a UTF-16 one (either byte order) makes the rest
+// UTF-16 text, given back as UTF-8. Any bytes at all are read, to the end or to a limit.
+MacroFileContent readMacroFile(std::string_view bytes, const MacroFileLimits& limits = {});
 
 } // namespace wp::macro

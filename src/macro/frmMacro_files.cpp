@@ -1,4 +1,6 @@
 // The macro window's File menu: New, Open and Save.
+#include <algorithm>
+
 #include "core/macro_file.h"
 #include "macro/frmMacro.h"
 #include "macro/frmMacro_ids.h"
@@ -6,6 +8,23 @@
 
 namespace wp::macro {
 namespace ids = macro_ids;
+namespace {
+
+// The first few entries that a save would change, by position as the user counts, for a message.
+std::wstring unsavedEntriesText(const std::vector<std::wstring>& texts, const std::vector<std::size_t>& positions) {
+    constexpr std::size_t named = 5, shownLength = 40;
+    std::wstring text;
+    for (std::size_t i = 0; i < std::min(named, positions.size()); ++i) {
+        std::wstring entry = texts[positions[i]];
+        if (entry.size() > shownLength) entry = entry.substr(0, shownLength) + L"...";
+        std::replace_if(entry.begin(), entry.end(), [](wchar_t c) { return c < L' '; }, L' ');
+        text += L"    Entry " + std::to_wstring(positions[i] + 1) + L": " + entry + L"\n";
+    }
+    if (positions.size() > named) text += L"    and " + std::to_wstring(positions.size() - named) + L" more\n";
+    return text;
+}
+
+} // namespace
 
 void FrmMacro::mnuNew_Click() {
     SendMessageW(control(ids::lstCommand), LB_RESETCONTENT, 0, 0);
@@ -17,32 +36,65 @@ void FrmMacro::mnuNew_Click() {
 void FrmMacro::mnuOpen_Click() {
     const auto name = Cmdg.showOpen(hwnd(), openFilter);
     if (!name || name->empty()) return;
-    std::string bytes;
-    if (const FileOutcome read = readWholeFile(*name, bytes); !read) {
+    auto refuse = [&](const std::wstring& why) {
         if (deps_.showMessage)
-            deps_.showMessage(hwnd(), L"Could not open the macro file\n" + *name + L"\n\n" + read.failure +
+            deps_.showMessage(hwnd(), L"Could not open the macro file\n" + *name + L"\n\n" + why +
                                           L"\n\nThe command list is unchanged.");
-        return;
+    };
+    std::string bytes;
+    if (const FileOutcome read = readWholeFile(*name, bytes); !read) return refuse(read.failure);
+    const MacroFileContent content = readMacroFile(bytes);
+    std::string().swap(bytes);
+    if (content.refused()) {
+        const MacroFileLimits limits;
+        return refuse(content.tooManyEntries
+                          ? L"It holds more than " + std::to_wstring(limits.entries) +
+                                L" entries, the most a macro may have."
+                          : L"Entry " + std::to_wstring(content.entries.size() + 1) + L" is longer than " +
+                                std::to_wstring(limits.entryLength) + L" characters, the most an entry may have.");
     }
     if (!exists()) return; // closed while the dialog was up
     mnuNew_Click();
     const HWND list = control(ids::lstCommand);
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    const std::vector<std::string> fields = readMacroFields(bytes);
+    std::size_t characters = 0;
+    for (const std::string& entry : content.entries) characters += entry.size() + 1;
     // Room for every entry at once: a list box grown an entry at a time copies itself over and
     // over, which made a large file take seconds.
-    SendMessageW(list, LB_INITSTORAGE, fields.size(), static_cast<LPARAM>(bytes.size() * sizeof(wchar_t)));
+    SendMessageW(list, LB_INITSTORAGE, content.entries.size(), static_cast<LPARAM>(characters * sizeof(wchar_t)));
+    const UINT codePage = content.kind == MacroTextKind::Utf8 ? CP_UTF8 : CP_ACP;
     // The list box keeps an entry up to its first NUL character.
-    for (const std::string& field : fields) addEntry(fromCodePage(field));
+    for (const std::string& entry : content.entries) addEntry(fromCodePage(entry, codePage));
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 }
 
+// Nothing is saved, and no name asked for, while an entry would not read back as it stands.
 void FrmMacro::mnuSave_Click() {
+    const std::vector<std::wstring> texts = entries();
+    std::vector<std::string> records;
+    records.reserve(texts.size());
+    std::vector<std::size_t> unsaved;
+    for (const std::wstring& entry : texts) {
+        records.push_back(toCodePage(entry));
+        if (fromCodePage(records.back()) != entry) unsaved.push_back(records.size() - 1);
+    }
+    const std::vector<std::size_t> unquotable = entriesWithoutARecord(records);
+    if (!unquotable.empty()) {
+        unsaved.insert(unsaved.end(), unquotable.begin(), unquotable.end());
+        std::sort(unsaved.begin(), unsaved.end());
+        unsaved.erase(std::unique(unsaved.begin(), unsaved.end()), unsaved.end());
+    }
+    if (!unsaved.empty()) {
+        const std::wstring why = L"The macro was not saved: a macro file cannot hold these entries as they are.\n\n" +
+                                 unsavedEntriesText(texts, unsaved) +
+                                 L"\nAn entry cannot hold a double quote or a line break, nor characters outside "
+                                 L"the system's code page. Change or remove these entries, then save again.";
+        if (deps_.showMessage) deps_.showMessage(hwnd(), why);
+        return;
+    }
     const auto name = Cmdg.showSave(hwnd(), saveFilter);
     if (!name || name->empty() || !exists()) return;
-    std::vector<std::string> records;
-    for (const std::wstring& entry : entries()) records.push_back(toCodePage(entry));
     if (const FileOutcome saved = replaceFile(*name, macroFileBytes(records)); !saved) {
         if (deps_.showMessage)
             deps_.showMessage(hwnd(), L"Could not save the macro to\n" + *name + L"\n\n" + saved.failure +

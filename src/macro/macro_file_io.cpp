@@ -101,11 +101,11 @@ std::string toCodePage(std::wstring_view text) {
     return out;
 }
 
-std::wstring fromCodePage(std::string_view bytes) {
+std::wstring fromCodePage(std::string_view bytes, UINT codePage) {
     if (bytes.empty()) return {};
-    const int size = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    const int size = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
     std::wstring out(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(), size);
+    MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(), size);
     return out;
 }
 

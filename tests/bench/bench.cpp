@@ -2,14 +2,18 @@
 // both taken while a 20 ms window timer ticks, as the macro window's F9 poll does.
 // Then the switch timer (switch_bench.cpp), start-up (startup_bench.cpp), the runner's throughput
 // and the speed of macro files (macro_bench.cpp).
+// Last, macro files of every shape the size cap lets through (file_bench.cpp).
 //   bench [waits] [long-wait-seconds] [moves] [records]
+//   bench --files     the file shapes alone
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 #include <vector>
 
+#include "file_bench.h"
 #include "macro_bench.h"
 #include "startup_bench.h"
 #include "switch_bench.h"
@@ -47,6 +51,10 @@ LRESULT CALLBACK tickerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string_view(argv[1]) == "--files") {
+        benchMacroFileShapes();
+        return 0;
+    }
     const int waits = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
     const double longWait = argc > 2 ? std::atof(argv[2]) : 10.0;
 
@@ -95,5 +103,6 @@ int main(int argc, char** argv) {
     benchSwitchTimer(100);
     benchStartUp(11);
     benchMacroWindow(argc > 3 ? std::atoi(argv[3]) : 10'000, argc > 4 ? std::atoi(argv[4]) : 100'000);
+    benchMacroFileShapes();
     return 0;
 }

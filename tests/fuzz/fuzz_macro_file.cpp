@@ -1,4 +1,5 @@
 // Fuzz target: the macro file reader takes any bytes, and what the writer writes reads back.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -18,10 +19,16 @@ void check(bool condition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const std::vector<std::string> fields = wp::macro::readMacroFields(bytes);
+    const std::vector<std::string> fields = wp::macro::readMacroFile(bytes).entries;
     check(fields.size() <= size + 1);
+    const auto few = wp::macro::readMacroFile(bytes, {.entries = 3});
+    check(few.tooManyEntries == (fields.size() > 3));
+    check(std::equal(few.entries.begin(), few.entries.end(), fields.begin()));
 
-    // Entries the program itself could hold (no quote, no line break) survive a save and a load.
+    // Entries with a record survive a save and a load; the others are the ones that hold a quote or a
+    // line break.
+    check(wp::macro::entriesWithoutARecord(fields).empty() ==
+          (wp::macro::readMacroFile(wp::macro::macroFileBytes(fields)).entries == fields));
     std::vector<std::string> entries;
     for (const std::string& field : fields) {
         std::string clean;
@@ -29,6 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (c != '"' && c != '\r' && c != '\n') clean.push_back(c);
         entries.push_back(clean);
     }
-    check(wp::macro::readMacroFields(wp::macro::macroFileBytes(entries)) == entries);
+    check(wp::macro::entriesWithoutARecord(entries).empty());
+    check(wp::macro::readMacroFile(wp::macro::macroFileBytes(entries)).entries == entries);
     return 0;
 }

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "app/frmMain.h"
+#include "core/macro_file.h"
 #include "app/frmMain_ids.h"
 #include "macro/circle3_port.h"
 #include "macro/frmMacro.h"
@@ -577,6 +578,61 @@ TEST_F(MacroWindow, ASaveThatFailsKeepsTheOldFileAndNamesIt) {
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ("\"LCK\"\r\n\"RPT\"\r\n", bytesOf(locked));
     EXPECT_EQ(std::vector<std::wstring>{L"locked.cmd"}, folder.names());
+}
+
+TEST_F(MacroWindow, OpenReadsFilesWithAByteOrderMarkAsUnicodeAndRefusesTooManyEntries) {
+    TempFolder folder;
+    open();
+    const std::wstring name = folder.file(L"marked.cmd");
+    const std::vector<std::wstring> read = {L"MVE 100,200", L"\u00e9t\u00e9", L"\U0001F600"};
+    writeBytes(name, "\xEF\xBB\xBF\"MVE 100,200\"\r\"\xC3\xA9t\xC3\xA9\"\r\"\xF0\x9F\x98\x80\"\r");
+    dialogs.answers = {name};
+    menu(ids::mnuOpen);
+    EXPECT_EQ(read, macro->entries()) << "UTF-8";
+    std::string utf16 = "\xFF\xFE";
+    for (const wchar_t c : L"\"MVE 100,200\"\r\n\"\u00e9t\u00e9\"\r\n\"\U0001F600\"")
+        if (c != 0) utf16 += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+    writeBytes(name, utf16);
+    setList({});
+    dialogs.answers = {name};
+    menu(ids::mnuOpen);
+    EXPECT_EQ(read, macro->entries()) << "UTF-16";
+
+    const wp::macro::MacroFileLimits limits;
+    writeBytes(name, std::string(limits.entries + 1, ','));
+    setList({L"keep"});
+    dialogs.answers = {name};
+    const ULONGLONG start = GetTickCount64();
+    menu(ids::mnuOpen);
+    EXPECT_LT(GetTickCount64() - start, 2000u);
+    EXPECT_EQ(std::vector<std::wstring>{L"keep"}, macro->entries());
+    ASSERT_EQ(1u, messages.size());
+    EXPECT_NE(std::wstring::npos, messages[0].find(name)) << wp::win::toUtf8(messages[0]);
+    EXPECT_NE(std::wstring::npos, messages[0].find(std::to_wstring(limits.entries)))
+        << wp::win::toUtf8(messages[0]);
+
+    writeBytes(name, "LCK\r\n" + std::string(limits.entryLength + 1, 'x'));
+    dialogs.answers = {name};
+    menu(ids::mnuOpen);
+    EXPECT_EQ(std::vector<std::wstring>{L"keep"}, macro->entries());
+    ASSERT_EQ(2u, messages.size());
+    EXPECT_NE(std::wstring::npos, messages[1].find(std::to_wstring(limits.entryLength)))
+        << wp::win::toUtf8(messages[1]);
+}
+
+TEST_F(MacroWindow, SaveNamesTheEntriesAFileCannotHoldAndWritesNothing) {
+    TempFolder folder;
+    open();
+    setList({L"LCK", L"ab\"c", L"RPT", L"\U0001F600"});
+    dialogs.answers = {folder.file(L"unwritten.cmd")};
+    menu(ids::mnuSave);
+    EXPECT_TRUE(dialogs.shown.empty()) << "no name is asked for a save that cannot be made";
+    EXPECT_TRUE(folder.names().empty());
+    ASSERT_EQ(1u, messages.size());
+    const std::wstring& told = messages[0];
+    EXPECT_NE(std::wstring::npos, told.find(L"ab\"c")) << wp::win::toUtf8(told);
+    EXPECT_NE(std::wstring::npos, told.find(L"\U0001F600")) << wp::win::toUtf8(told);
+    EXPECT_EQ(std::wstring::npos, told.find(L"RPT")) << wp::win::toUtf8(told);
 }
 
 TEST_F(MacroWindow, RunPlaysTheListLockedUnderTheRunningTitleAndRestoresBoth) {
