@@ -29,7 +29,7 @@ TEST(Gradient, TenRowsBlackToBlueFromTheBottomRowUp) {
     for (int k = 0; k < 10; ++k) {
         const auto& colour = rows[static_cast<std::size_t>(9 - k)];
         ASSERT_TRUE(colour) << "row " << 9 - k << " unpainted";
-        EXPECT_EQ(ColourComponents(0, 0, static_cast<std::int16_t>(expectedBlue[k])), wp::componentsOf(*colour))
+        EXPECT_EQ((ColourComponents{0, 0, static_cast<std::int16_t>(expectedBlue[k])}), wp::componentsOf(*colour))
             << "row " << 9 - k;
     }
     EXPECT_EQ((wp::GradientBand{-1, 0, 230u << 16}), bands.back()) << "the eleventh fill covers row -1 only";
@@ -67,8 +67,8 @@ TEST(Gradient, SurfacesUnderOnePixelHaveNoBands) {
 }
 
 TEST(ColourComponents, ReadTheThreeLowBytes) {
-    EXPECT_EQ(ColourComponents(0x11, 0x22, 0x33), wp::componentsOf(0x00332211u));
-    EXPECT_EQ(ColourComponents(0x11, 0x22, 0x33), wp::componentsOf(0x80332211u)) << "the high byte is not a colour";
+    EXPECT_EQ((ColourComponents{0x11, 0x22, 0x33}), wp::componentsOf(0x00332211u));
+    EXPECT_EQ((ColourComponents{0x11, 0x22, 0x33}), wp::componentsOf(0x80332211u)) << "the high byte is not a colour";
     EXPECT_EQ(0x00332211u, wp::colourOf({0x11, 0x22, 0x33}));
 }
 
