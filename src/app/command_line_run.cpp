@@ -71,7 +71,8 @@ void tell(const std::string& text, bool failure) {
 class StopKeys {
 public:
     StopKeys(std::initializer_list<int> keys, bool& stop) : stop_(stop) {
-        for (int key : keys) watches_.emplace_back(key, KeyPressWatch(state(key)));
+        for (int key : keys)
+            watches_.emplace_back(key, KeyPressWatch(state(key)));
         current_ = this;
         timer_ = SetTimer(nullptr, 0, pollMilliseconds, &StopKeys::poll);
     }
@@ -172,7 +173,8 @@ int runSwitching(const cli::RunSwitching& run) {
 
 std::vector<std::string> commandLineArguments() {
     std::vector<std::string> arguments;
-    for (int i = 1; i < __argc; ++i) arguments.push_back(win::toUtf8(__wargv[i]));
+    for (int i = 1; i < __argc; ++i)
+        arguments.push_back(win::toUtf8(__wargv[i]));
     return arguments;
 }
 

@@ -16,7 +16,9 @@ struct Given {
     std::optional<std::pair<std::string, std::string>> positions;
 };
 
-BadCommandLine bad(std::string message) { return {std::move(message)}; }
+BadCommandLine bad(std::string message) {
+    return {std::move(message)};
+}
 
 // A value cannot look like an option: "--play --times 2" lacks its file, it does not play "--times".
 bool isValue(const std::vector<std::string>& arguments, std::size_t index) {

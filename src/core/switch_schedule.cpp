@@ -14,7 +14,9 @@ SwitchSchedule::SwitchSchedule(double startMs, std::uint32_t periodMs, std::opti
     : period_(periodMs), nextSwitch_(periodMs > 0 ? startMs + periodMs : never),
       end_(forMs ? startMs + *forMs : never) {}
 
-double SwitchSchedule::nextDue() const { return std::min(nextSwitch_, end_); }
+double SwitchSchedule::nextDue() const {
+    return std::min(nextSwitch_, end_);
+}
 
 SwitchSchedule::Step SwitchSchedule::at(double nowMs) {
     if (nowMs >= end_) return Step::Over;

@@ -43,7 +43,8 @@ TEST(CommandLine, ReadsWhatToDo) {
         {{"--switch", "1,2", "3,4", "--every", ".5", "--for", "1.5"}, "switch 1,2 3,4 every 0.5 = 450 ms for 90000 ms"},
         {{"--switch", "1,2", "3,4", "--every", "65", "--for", "0.01"}, "switch 1,2 3,4 every 65 = 58500 ms for 600 ms"},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.expected, describe(wp::cli::readCommandLine(c.arguments)));
+    for (const auto& c : cases)
+        EXPECT_EQ(c.expected, describe(wp::cli::readCommandLine(c.arguments)));
 }
 
 // A wrong command line is refused with a message that names what is wrong.
@@ -78,7 +79,8 @@ TEST(CommandLine, SaysWhatIsWrong) {
     for (const auto& c : cases) {
         const std::string result = describe(wp::cli::readCommandLine(c.arguments));
         ASSERT_EQ(0u, result.rfind("bad: ", 0)) << result;
-        for (const char* name : c.named) EXPECT_NE(std::string::npos, result.find(name)) << result;
+        for (const char* name : c.named)
+            EXPECT_NE(std::string::npos, result.find(name)) << result;
     }
 }
 
@@ -92,7 +94,8 @@ TEST(SwitchSchedule, SwitchesOncePerPeriodToPositionOneFirstUntilTheEnd) {
         {1900, SwitchSchedule::Step::None},        {2800, SwitchSchedule::Step::ToPosition2},
         {3700, SwitchSchedule::Step::ToPosition1}, {3800, SwitchSchedule::Step::Over},
     };
-    for (const auto& s : steps) EXPECT_EQ(s.step, schedule.at(s.at)) << s.at;
+    for (const auto& s : steps)
+        EXPECT_EQ(s.step, schedule.at(s.at)) << s.at;
 
     SwitchSchedule late(0, 100, std::nullopt);
     EXPECT_EQ(SwitchSchedule::Step::ToPosition1, late.at(550)) << "missed periods give one switch";

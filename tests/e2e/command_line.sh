@@ -17,14 +17,18 @@ run_app() {
     echo "$code"
 }
 
+# The probe window first: Wine's desktop process, started again after a while without windows,
+# can centre the pointer as it comes up.
+"$WINE" "$probe_exe" target 60 160 80 80 "$(winpath "$work/clicks.log")" &
+probe_pid=$!
+inspect wait "macro probe" 10000 || fail "the probe window did not appear"
+
 xdotool mousemove 300 300
+expect_soon "300 300" "pointer before the run" pointer
 expect_eq "$(run_app --play "$(winpath "$work/missing.cmd")")" 2 "exit code for a missing file"
 grep -q "missing.cmd" "$work/stderr" || fail "the error output does not name the file: $(cat "$work/stderr")"
 expect_eq "$(pointer)" "300 300" "pointer after a file that cannot be read"
 
-"$WINE" "$probe_exe" target 60 160 80 80 "$(winpath "$work/clicks.log")" &
-probe_pid=$!
-inspect wait "macro probe" 10000 || fail "the probe window did not appear"
 printf '"MVE 100,200"\r\n"LCK"\r\n"RPT"\r\n' > "$work/click.cmd"
 expect_eq "$(run_app --play "$(winpath "$work/click.cmd")" --times 2)" 0 "exit code after playing"
 expect_soon "down 100 200|up 100 200|down 100 200|up 100 200" "clicks the probe saw" \
