@@ -131,21 +131,26 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
     return widen(readSwitching(given));
 }
 
+// Short lines: a message box wraps long ones on its own.
 std::string_view usageText() {
     return "Usage:\n"
            "  Wanderpoint.exe\n"
            "      opens the windows.\n"
            "  Wanderpoint.exe --play FILE [--times N]\n"
-           "      plays the macro file FILE (.cmd) with no window shown. ESC or F9 stops it. A macro\n"
-           "      with RPT repeats until stopped, or plays N times in all with --times.\n"
-           "  Wanderpoint.exe --switch X1,Y1 X2,Y2 --every SECONDS [--for MINUTES]\n"
-           "      puts the pointer on X1,Y1 and X2,Y2 in turn, one switch every SECONDS (above 0, up\n"
-           "      to 65; each second is 900 ms), until F9 is pressed or MINUTES have passed. The\n"
-           "      display and the system stay awake meanwhile.\n"
+           "      plays the macro file FILE with no window\n"
+           "      shown, to its end or until ESC or F9; with\n"
+           "      RPT in it, until stopped or N times in all.\n"
+           "  Wanderpoint.exe --switch X1,Y1 X2,Y2\n"
+           "                  --every SECONDS [--for MINUTES]\n"
+           "      puts the pointer on X1,Y1 and X2,Y2 in turn,\n"
+           "      one switch every SECONDS (above 0, up to 65;\n"
+           "      a second is 900 ms), until F9 or for MINUTES.\n"
+           "      The display and the system stay awake.\n"
            "  Wanderpoint.exe --help\n"
            "      prints this text.\n"
-           "Numbers take a full stop for fractions (0.5). Exit code: 0 when done or stopped by a key,\n"
-           "2 when the command line is wrong or the macro file cannot be read.\n";
+           "Numbers take a full stop for fractions (0.5).\n"
+           "Exit code 0: done or stopped by a key; 2: a wrong\n"
+           "command line or a macro file that cannot be read.\n";
 }
 
 } // namespace wp::cli
