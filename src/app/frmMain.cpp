@@ -253,6 +253,7 @@ void FrmMain::Form_Load() {
 
 void FrmMain::Form_Unload() {
     SaveSettings();
+    holdAwake(false); // the program may end here at once, without WM_DESTROY
     if (deps_.endProgram) deps_.endProgram();
 }
 
@@ -267,6 +268,7 @@ void FrmMain::Command3_Click() {
         SetWindowTextW(control(ids::Command3), L"Stop moving");
         iSecsLeft = intervalWholeSeconds();
     }
+    holdAwake(Timer1.enabled());
 }
 
 void FrmMain::Timer1_Timer() {
@@ -382,6 +384,13 @@ std::int16_t FrmMain::intervalWholeSeconds() const {
     return seconds ? static_cast<std::int16_t>(std::clamp(seconds.value, -32768, 32767)) : std::int16_t{0};
 }
 
+void FrmMain::holdAwake(bool awake) {
+    if (awake == heldAwake_) return;
+    heldAwake_ = awake;
+    static win::SystemExecutionState systemState;
+    win::keepAwake(deps_.executionState ? *deps_.executionState : systemState, awake);
+}
+
 void FrmMain::onCommand(int id, int notification) {
     switch (id) {
     case ids::Command3:
@@ -462,6 +471,7 @@ LRESULT FrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         Timer1.setEnabled(false);
         Timer2.setEnabled(false);
+        holdAwake(false);
         return 0;
     default:
         break;

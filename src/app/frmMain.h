@@ -10,6 +10,7 @@
 #include "markers/text_box_target.h"
 #include "sidebar/side_bar.h"
 #include "win/controls.h"
+#include "win/execution_state.h"
 #include "win/handle.h"
 #include "win/image_control.h"
 #include "win/picture_box.h"
@@ -26,6 +27,8 @@ struct MainWindowDeps {
     std::function<void()> endProgram;
     // Shows the macro window (modeless; the open one when it is open).
     std::function<void()> showMacro;
+    // Where the switching cycle keeps the system awake; null: the system itself.
+    win::ExecutionStatePort* executionState = nullptr;
 };
 
 class FrmMain final : public win::Window {
@@ -84,6 +87,7 @@ private:
     void writeStatus(std::int32_t seconds, int position);
     void movePointerTo(const win::TextBox& x, const win::TextBox& y);
     std::int16_t intervalWholeSeconds() const;
+    void holdAwake(bool awake);
 
     MainWindowDeps deps_;
     char decimalSeparator_;
@@ -94,6 +98,7 @@ private:
     markers::TextBoxTarget position2Boxes_{Text3, Text4};
     // The control that had the keyboard when another window (a marker, a message box) took it.
     HWND focusedControl_ = nullptr;
+    bool heldAwake_ = false;
 };
 
 } // namespace wp::app

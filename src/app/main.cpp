@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/app_info.h"
+#include "app/command_line_run.h"
 #include "app/frmMain.h"
 #include "macro/file_dialogs.h"
 #include "macro/frmMacro.h"
@@ -15,6 +16,9 @@
 #include "win/text.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+    const wp::cli::CommandLine commandLine = wp::cli::readCommandLine(wp::app::commandLineArguments());
+    if (!std::holds_alternative<wp::cli::OpenWindows>(commandLine)) return wp::app::runCommandLine(commandLine);
+
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 

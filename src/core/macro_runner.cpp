@@ -8,7 +8,8 @@ namespace wp::macro {
 namespace {
 
 // Acts on one entry; returns the position to go on from.
-std::ptrdiff_t play(RunnerHost& host, const std::string& entry, std::ptrdiff_t position, char decimalSeparator) {
+std::ptrdiff_t play(RunnerHost& host, const std::string& entry, std::ptrdiff_t position, char decimalSeparator,
+                    bool& stopMacro) {
     const std::string code = commandCode(entry);
     if (code == "LCK") {
         host.singleClick(0);
@@ -23,7 +24,8 @@ std::ptrdiff_t play(RunnerHost& host, const std::string& entry, std::ptrdiff_t p
     } else if (code == "SLP") {
         if (const auto seconds = readWaitSeconds(entry, decimalSeparator)) host.wait(*seconds * 1000.0);
     } else if (code == "RPT") {
-        return -1;
+        if (host.playAgain()) return -1;
+        stopMacro = true;
     }
     return position;
 }
@@ -41,7 +43,7 @@ void runMacro(RunnerHost& host, bool& stopMacro, char decimalSeparator) {
         const auto count = static_cast<std::ptrdiff_t>(host.entryCount());
         if (position >= count || position >= static_cast<std::ptrdiff_t>(snapshot.size())) break;
         host.selectEntry(static_cast<std::size_t>(position));
-        position = play(host, snapshot[static_cast<std::size_t>(position)], position, decimalSeparator);
+        position = play(host, snapshot[static_cast<std::size_t>(position)], position, decimalSeparator, stopMacro);
         if (position == static_cast<std::ptrdiff_t>(host.entryCount()) - 1) stopMacro = true;
         ++position;
         host.letPendingEventsRun();

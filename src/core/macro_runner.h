@@ -27,6 +27,8 @@ public:
     // pending events, also for no time or a negative one.
     virtual void wait(double milliseconds) = 0;
     virtual void letPendingEventsRun() = 0;
+    // A repeat command is about to play the list again from the top; false ends the run there.
+    virtual bool playAgain() { return true; }
 
     // The window the run belongs to has gone (closed, or the program is ending): the run ends
     // before its next entry and touches nothing of it.

@@ -41,30 +41,18 @@ void FrmMacro::mnuOpen_Click() {
             deps_.showMessage(hwnd(), L"Could not open the macro file\n" + *name + L"\n\n" + why +
                                           L"\n\nThe command list is unchanged.");
     };
-    std::string bytes;
-    if (const FileOutcome read = readWholeFile(*name, bytes); !read) return refuse(read.failure);
-    const MacroFileContent content = readMacroFile(bytes);
-    std::string().swap(bytes);
-    if (content.refused()) {
-        const MacroFileLimits limits;
-        return refuse(content.tooManyEntries
-                          ? L"It holds more than " + std::to_wstring(limits.entries) +
-                                L" entries, the most a macro may have."
-                          : L"Entry " + std::to_wstring(content.entries.size() + 1) + L" is longer than " +
-                                std::to_wstring(limits.entryLength) + L" characters, the most an entry may have.");
-    }
+    const MacroFileEntries file = openMacroFile(*name);
+    if (!file) return refuse(file.failure);
     if (!exists()) return; // closed while the dialog was up
     mnuNew_Click();
     const HWND list = control(ids::lstCommand);
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     std::size_t characters = 0;
-    for (const std::string& entry : content.entries) characters += entry.size() + 1;
+    for (const std::wstring& entry : file.entries) characters += entry.size() + 1;
     // Room for every entry at once: a list box grown an entry at a time copies itself over and
     // over, which made a large file take seconds.
-    SendMessageW(list, LB_INITSTORAGE, content.entries.size(), static_cast<LPARAM>(characters * sizeof(wchar_t)));
-    const UINT codePage = content.kind == MacroTextKind::Utf8 ? CP_UTF8 : CP_ACP;
-    // The list box keeps an entry up to its first NUL character.
-    for (const std::string& entry : content.entries) addEntry(fromCodePage(entry, codePage));
+    SendMessageW(list, LB_INITSTORAGE, file.entries.size(), static_cast<LPARAM>(characters * sizeof(wchar_t)));
+    for (const std::wstring& entry : file.entries) addEntry(entry);
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 }

@@ -1,9 +1,11 @@
 #include "macro/macro_file_io.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <iterator>
 #include <vector>
 
+#include "core/macro_file.h"
 #include "win/handle.h"
 
 namespace wp::macro {
@@ -107,6 +109,34 @@ std::wstring fromCodePage(std::string_view bytes, UINT codePage) {
     std::wstring out(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
     MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(), size);
     return out;
+}
+
+MacroFileEntries openMacroFile(const std::wstring& name) {
+    MacroFileEntries result;
+    std::string bytes;
+    if (const FileOutcome read = readWholeFile(name, bytes); !read) {
+        result.failure = read.failure;
+        return result;
+    }
+    const MacroFileContent content = readMacroFile(bytes);
+    std::string().swap(bytes);
+    if (content.refused()) {
+        const MacroFileLimits limits;
+        result.failure = content.tooManyEntries
+                             ? L"It holds more than " + std::to_wstring(limits.entries) +
+                                   L" entries, the most a macro may have."
+                             : L"Entry " + std::to_wstring(content.entries.size() + 1) + L" is longer than " +
+                                   std::to_wstring(limits.entryLength) + L" characters, the most an entry may have.";
+        return result;
+    }
+    const UINT codePage = content.kind == MacroTextKind::Utf8 ? CP_UTF8 : CP_ACP;
+    result.entries.reserve(content.entries.size());
+    for (const std::string& entry : content.entries) {
+        std::wstring text = fromCodePage(entry, codePage);
+        text.resize(std::wcslen(text.c_str()));
+        result.entries.push_back(std::move(text));
+    }
+    return result;
 }
 
 } // namespace wp::macro

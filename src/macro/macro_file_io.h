@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace wp::macro {
 
@@ -30,5 +31,14 @@ std::wstring systemErrorText(DWORD error);
 // read as UTF-8 (a UTF-16 one has been made UTF-8 by then).
 std::string toCodePage(std::wstring_view text);
 std::wstring fromCodePage(std::string_view bytes, UINT codePage = CP_ACP);
+
+// A macro file read whole, as File > Open and the command line's --play take it: the entries as
+// the list holds them (each up to its first NUL), or why the file cannot be opened.
+struct MacroFileEntries {
+    std::vector<std::wstring> entries;
+    std::wstring failure;
+    explicit operator bool() const { return failure.empty(); }
+};
+MacroFileEntries openMacroFile(const std::wstring& name);
 
 } // namespace wp::macro

@@ -1,0 +1,193 @@
+#include "app/command_line_run.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <initializer_list>
+#include <utility>
+
+#include "app/app_info.h"
+#include "core/key_press.h"
+#include "core/macro_file.h"
+#include "core/macro_runner.h"
+#include "core/mouse_members.h"
+#include "core/switch_schedule.h"
+#include "macro/macro_file_io.h"
+#include "mouse/win32_mouse_platform.h"
+#include "win/event_wait.h"
+#include "win/execution_state.h"
+#include "win/handle.h"
+#include "win/pointer_port.h"
+#include "win/pump.h"
+#include "win/text.h"
+
+namespace wp::app {
+namespace {
+
+constexpr int exitDone = 0;
+constexpr int exitWrong = 2;
+
+bool usable(HANDLE handle) {
+    return handle && handle != INVALID_HANDLE_VALUE && GetFileType(handle) != FILE_TYPE_UNKNOWN;
+}
+
+// A program of the window subsystem has no console of its own: the text goes where its output
+// already leads (a file, a pipe), else to the console of the program that started it, else (a
+// shortcut, a scheduled task) into a message box.
+void tell(const std::string& text, bool failure) {
+    const DWORD which = failure ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE;
+    HANDLE out = GetStdHandle(which);
+    win::KernelHandle console;
+    if (!usable(out) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+        out = GetStdHandle(which);
+        if (!usable(out)) {
+            const HANDLE opened = CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                              OPEN_EXISTING, 0, nullptr);
+            console.reset(opened == INVALID_HANDLE_VALUE ? nullptr : opened);
+            out = console.get();
+        }
+    }
+    std::string lines;
+    for (char c : text) {
+        if (c == '\n') lines += '\r';
+        lines += c;
+    }
+    if (usable(out)) {
+        DWORD mode = 0, written = 0;
+        if (GetConsoleMode(out, &mode)) {
+            const std::wstring wide = win::toWide(lines);
+            WriteConsoleW(out, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+        } else {
+            WriteFile(out, lines.data(), static_cast<DWORD>(lines.size()), &written, nullptr);
+        }
+        return;
+    }
+    MessageBoxW(nullptr, win::toWide(text).c_str(), win::toWide(appInfo.Title).c_str(),
+                MB_OK | (failure ? MB_ICONEXCLAMATION : MB_ICONINFORMATION));
+}
+
+// With no window to have the keyboard, the stop keys are polled from any application, on a
+// thread timer that also runs during the waits.
+class StopKeys {
+public:
+    StopKeys(std::initializer_list<int> keys, bool& stop) : stop_(stop) {
+        for (int key : keys)
+            watches_.emplace_back(key, KeyPressWatch(state(key)));
+        current_ = this;
+        timer_ = SetTimer(nullptr, 0, pollMilliseconds, &StopKeys::poll);
+    }
+    ~StopKeys() {
+        KillTimer(nullptr, timer_);
+        current_ = nullptr;
+    }
+    StopKeys(const StopKeys&) = delete;
+    StopKeys& operator=(const StopKeys&) = delete;
+
+private:
+    static constexpr UINT pollMilliseconds = 20;
+
+    static std::uint16_t state(int key) { return static_cast<std::uint16_t>(GetAsyncKeyState(key)); }
+
+    static void CALLBACK poll(HWND, UINT, UINT_PTR, DWORD) {
+        if (!current_) return;
+        for (auto& [key, watch] : current_->watches_)
+            if (watch.pressed(state(key))) current_->stop_ = true;
+    }
+
+    static inline StopKeys* current_ = nullptr;
+    bool& stop_;
+    std::vector<std::pair<int, KeyPressWatch>> watches_;
+    UINT_PTR timer_ = 0;
+};
+
+// The macro window's run without the window: the same runner, pointer path, clicks and waits.
+class CommandLineRunHost final : public macro::RunnerHost {
+public:
+    CommandLineRunHost(std::vector<std::string> entries, std::optional<std::uint32_t> times)
+        : entries_(std::move(entries)), times_(times) {}
+
+    void beginRun() override {}
+    std::vector<std::string> entryTexts() override { return entries_; }
+    std::size_t entryCount() override { return entries_.size(); }
+    void selectEntry(std::size_t) override {}
+    void singleClick(std::int32_t lButton) override { clicks_.SingleClick(lButton); }
+    void doubleClick(std::int32_t lButton) override { clicks_.DoubleClick(lButton); }
+    void moveTo(std::int32_t x, std::int32_t y) override { jumpPointer(pointer_, x, y); }
+    void wait(double milliseconds) override {
+        win::waitLettingEventsRun(win::monotonicMilliseconds() + milliseconds, [this] { return closed(); });
+    }
+    void letPendingEventsRun() override { win::letPendingEventsRun(); }
+    bool playAgain() override { return !times_ || ++plays_ < *times_; }
+    bool closed() override { return win::quitRequested(); }
+    void endRun() override {}
+
+private:
+    std::vector<std::string> entries_;
+    std::optional<std::uint32_t> times_;
+    std::uint32_t plays_ = 0;
+    win::SystemPointer pointer_;
+    mouse::Win32MousePlatform platform_;
+    mouse::MouseMembers clicks_{platform_};
+};
+
+int playMacro(const cli::PlayMacro& play) {
+    const macro::MacroFileEntries file = macro::openMacroFile(win::toWide(play.file));
+    if (!file) {
+        tell(std::string(appInfo.Title) + ": could not read the macro file " + play.file + "\n" +
+                 win::toUtf8(file.failure) + "\n",
+             true);
+        return exitWrong;
+    }
+    std::vector<std::string> entries;
+    for (const std::wstring& entry : file.entries) entries.push_back(win::toUtf8(entry));
+
+    bool stopMacro = false;
+    CommandLineRunHost host(std::move(entries), play.times);
+    StopKeys keys({VK_ESCAPE, VK_F9}, stopMacro);
+    macro::runMacro(host, stopMacro, win::userDecimalSeparator());
+    return exitDone;
+}
+
+int runSwitching(const cli::RunSwitching& run) {
+    bool stop = false;
+    StopKeys keys({VK_F9}, stop);
+    win::SystemPointer pointer;
+    win::SystemExecutionState executionState;
+    win::keepAwake(executionState, true);
+    SwitchSchedule schedule(win::monotonicMilliseconds(), run.periodMilliseconds, run.forMilliseconds);
+    for (;;) {
+        win::waitLettingEventsRun(schedule.nextDue(), [&stop] { return stop; });
+        if (stop || win::quitRequested()) break;
+        const SwitchSchedule::Step step = schedule.at(win::monotonicMilliseconds());
+        if (step == SwitchSchedule::Step::Over) break;
+        if (step == SwitchSchedule::Step::ToPosition1) jumpPointer(pointer, run.position1.x, run.position1.y);
+        if (step == SwitchSchedule::Step::ToPosition2) jumpPointer(pointer, run.position2.x, run.position2.y);
+    }
+    win::keepAwake(executionState, false);
+    return exitDone;
+}
+
+} // namespace
+
+std::vector<std::string> commandLineArguments() {
+    std::vector<std::string> arguments;
+    for (int i = 1; i < __argc; ++i)
+        arguments.push_back(win::toUtf8(__wargv[i]));
+    return arguments;
+}
+
+int runCommandLine(const cli::CommandLine& commandLine) {
+    if (const auto* play = std::get_if<cli::PlayMacro>(&commandLine)) return playMacro(*play);
+    if (const auto* run = std::get_if<cli::RunSwitching>(&commandLine)) return runSwitching(*run);
+    if (std::holds_alternative<cli::ShowHelp>(commandLine)) {
+        tell(std::string(cli::usageText()), false);
+        return exitDone;
+    }
+    if (const auto* wrong = std::get_if<cli::BadCommandLine>(&commandLine)) {
+        tell(std::string(appInfo.Title) + ": " + wrong->message + "\n\n" + std::string(cli::usageText()), true);
+        return exitWrong;
+    }
+    return exitDone;
+}
+
+} // namespace wp::app

@@ -1,0 +1,156 @@
+#include "core/command_line.h"
+
+#include <cmath>
+
+#include "core/interval.h"
+#include "core/numbers.h"
+
+namespace wp::cli {
+namespace {
+
+constexpr char fullStop = '.';
+
+struct Given {
+    bool help = false;
+    std::optional<std::string> play, times, every, forMinutes;
+    std::optional<std::pair<std::string, std::string>> positions;
+};
+
+BadCommandLine bad(std::string message) {
+    return {std::move(message)};
+}
+
+// A value cannot look like an option: "--play --times 2" lacks its file, it does not play "--times".
+bool isValue(const std::vector<std::string>& arguments, std::size_t index) {
+    return index < arguments.size() && arguments[index].rfind("--", 0) != 0;
+}
+
+std::optional<Position> readPosition(const std::string& text) {
+    const std::size_t comma = text.find(',');
+    if (comma == std::string::npos) return std::nullopt;
+    const auto x = wholeNumber(std::string_view(text).substr(0, comma), fullStop);
+    const auto y = wholeNumber(std::string_view(text).substr(comma + 1), fullStop);
+    if (!x || !y) return std::nullopt;
+    return Position{x.value, y.value};
+}
+
+std::variant<PlayMacro, BadCommandLine> readPlay(const Given& given) {
+    PlayMacro play{*given.play, std::nullopt};
+    if (given.times) {
+        const auto times = readNumber(*given.times, fullStop);
+        if (!times || times.value < 1 || times.value > 4294967295.0 || times.value != std::floor(times.value))
+            return bad("--times takes a whole number from 1 up, not '" + *given.times + "'.");
+        play.times = static_cast<std::uint32_t>(times.value);
+    }
+    return play;
+}
+
+// The interval is read as the interval box reads it; a value the box would replace by its
+// fallback is refused here, and so is one that never switches.
+std::variant<RunSwitching, BadCommandLine> readSwitching(const Given& given) {
+    RunSwitching run;
+    const auto first = readPosition(given.positions->first);
+    const auto second = readPosition(given.positions->second);
+    if (!first) return bad("--switch: '" + given.positions->first + "' is not a screen position X,Y.");
+    if (!second) return bad("--switch: '" + given.positions->second + "' is not a screen position X,Y.");
+    run.position1 = *first;
+    run.position2 = *second;
+
+    const std::string& every = *given.every;
+    const auto seconds = readNumber(every, fullStop);
+    run.interval = normalisedIntervalText(every, fullStop);
+    const auto period = switchPeriodMilliseconds(run.interval, fullStop);
+    if (!seconds || !period || *period == 0)
+        return bad("--every takes seconds above 0 and up to 65, not '" + every + "'.");
+    run.periodMilliseconds = *period;
+
+    if (given.forMinutes) {
+        const auto minutes = readNumber(*given.forMinutes, fullStop);
+        if (!minutes || !(minutes.value > 0) || !std::isfinite(minutes.value * 60'000.0))
+            return bad("--for takes minutes above 0, not '" + *given.forMinutes + "'.");
+        run.forMilliseconds = minutes.value * 60'000.0;
+    }
+    return run;
+}
+
+template <class Result> CommandLine widen(std::variant<Result, BadCommandLine> read) {
+    if (auto* result = std::get_if<Result>(&read)) return std::move(*result);
+    return std::get<BadCommandLine>(std::move(read));
+}
+
+} // namespace
+
+CommandLine readCommandLine(const std::vector<std::string>& arguments) {
+    if (arguments.empty()) return OpenWindows{};
+    Given given;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& option = arguments[i];
+        if (option == "--help" || option == "-h" || option == "/?") {
+            given.help = true;
+            continue;
+        }
+        if (option == "--switch") {
+            if (given.positions) return bad("--switch is given twice.");
+            if (!isValue(arguments, i + 1) || !isValue(arguments, i + 2))
+                return bad("--switch needs two positions: --switch X1,Y1 X2,Y2.");
+            given.positions.emplace(arguments[i + 1], arguments[i + 2]);
+            i += 2;
+            continue;
+        }
+        const struct {
+            const char* name;
+            std::optional<std::string>* value;
+            const char* what;
+        } withValue[] = {
+            {"--play", &given.play, "a macro file"},
+            {"--times", &given.times, "a number of plays"},
+            {"--every", &given.every, "a number of seconds"},
+            {"--for", &given.forMinutes, "a number of minutes"},
+        };
+        bool known = false;
+        for (const auto& o : withValue) {
+            if (option != o.name) continue;
+            if (*o.value) return bad(option + " is given twice.");
+            if (!isValue(arguments, i + 1)) return bad(option + " needs " + o.what + ".");
+            *o.value = arguments[++i];
+            known = true;
+        }
+        if (known) continue;
+        if (option.rfind("-", 0) == 0 || option.rfind("/", 0) == 0) return bad("Unknown option '" + option + "'.");
+        return bad("Unexpected argument '" + option + "'.");
+    }
+
+    if (given.help) return ShowHelp{};
+    if (given.play && given.positions) return bad("--play and --switch cannot be used together.");
+    if (given.times && !given.play) return bad("--times goes with --play.");
+    if ((given.every || given.forMinutes) && !given.positions)
+        return bad(std::string(given.every ? "--every" : "--for") + " goes with --switch.");
+    if (given.play) return widen(readPlay(given));
+    if (!given.positions) return bad("Nothing to do: give --play or --switch.");
+    if (!given.every) return bad("--switch needs --every SECONDS.");
+    return widen(readSwitching(given));
+}
+
+// Short lines: a message box wraps long ones on its own.
+std::string_view usageText() {
+    return "Usage:\n"
+           "  Wanderpoint.exe\n"
+           "      opens the windows.\n"
+           "  Wanderpoint.exe --play FILE [--times N]\n"
+           "      plays the macro file FILE with no window\n"
+           "      shown, to its end or until ESC or F9; with\n"
+           "      RPT in it, until stopped or N times in all.\n"
+           "  Wanderpoint.exe --switch X1,Y1 X2,Y2\n"
+           "                  --every SECONDS [--for MINUTES]\n"
+           "      puts the pointer on X1,Y1 and X2,Y2 in turn,\n"
+           "      one switch every SECONDS (above 0, up to 65;\n"
+           "      a second is 900 ms), until F9 or for MINUTES.\n"
+           "      The display and the system stay awake.\n"
+           "  Wanderpoint.exe --help\n"
+           "      prints this text.\n"
+           "Numbers take a full stop for fractions (0.5).\n"
+           "Exit code 0: done or stopped by a key; 2: a wrong\n"
+           "command line or a macro file that cannot be read.\n";
+}
+
+} // namespace wp::cli

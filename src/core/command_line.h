@@ -1,0 +1,53 @@
+// The program's command line, for scripts and scheduled tasks: play a macro file, or run the
+// switching cycle, without the windows.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace wp::cli {
+
+// No arguments: the windows, as always.
+struct OpenWindows {};
+
+struct ShowHelp {};
+
+struct PlayMacro {
+    std::string file;
+    // Plays of the list in all when it repeats (RPT); none: until stopped.
+    std::optional<std::uint32_t> times;
+};
+
+// Screen pixels.
+struct Position {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+};
+
+struct RunSwitching {
+    Position position1, position2;
+    // The interval as the interval box would show it, and the switch period it gives.
+    std::string interval;
+    std::uint32_t periodMilliseconds = 0;
+    // none: until stopped.
+    std::optional<double> forMilliseconds;
+};
+
+// What is wrong with the command line, in a sentence for the user.
+struct BadCommandLine {
+    std::string message;
+};
+
+using CommandLine = std::variant<OpenWindows, ShowHelp, PlayMacro, RunSwitching, BadCommandLine>;
+
+// The arguments after the program's name. Numbers are written with a full stop, whatever the
+// user's locale, so that a script means the same on every machine.
+CommandLine readCommandLine(const std::vector<std::string>& arguments);
+
+std::string_view usageText();
+
+} // namespace wp::cli
