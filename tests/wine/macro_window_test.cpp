@@ -771,6 +771,21 @@ TEST_F(MacroWindow, F9StartsOncePerPressAndStopsARunningMacro) {
     EXPECT_FALSE(macro->running());
 }
 
+TEST_F(MacroWindow, F9HeldWhileTheWindowOpensIsNoPress) {
+    SHORT state = static_cast<SHORT>(0x8001); // down, and pressed since the last query
+    keyState = [&](int key) { return key == VK_F9 ? std::exchange(state, static_cast<SHORT>(state & 0x8000)) : SHORT{0}; };
+    open();
+    setList({L"LCK"});
+    flushEvents(100);
+    EXPECT_TRUE(clicks.calls.empty()) << "held over the opening";
+    state = 0;
+    flushEvents(60);
+    EXPECT_TRUE(clicks.calls.empty()) << "its release";
+    state = static_cast<SHORT>(0x8001);
+    flushEvents(60);
+    EXPECT_EQ(1u, clicks.calls.size()) << "the next press starts the macro";
+}
+
 // Closes the window from a thread timer, as the frame's close button would in the middle of a wait.
 FrmMacro* closingTarget = nullptr;
 bool reopenAfterClosing = false;
