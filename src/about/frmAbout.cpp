@@ -190,6 +190,7 @@ void FrmAbout::createControls() {
     addToolTip(ids::lblDisc, L"Disclaimer");
     addToolTip(ids::lblWeb, L"Web site");
     addToolTip(ids::lblEmail, L"E-mail");
+    makeLinksKeyboardReachable();
 
     tmrScroll.attach(hwnd());
     Timer1.attach(hwnd());

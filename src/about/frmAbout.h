@@ -67,6 +67,8 @@ public:
 
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool preTranslateMessage(MSG& msg) override;
+    void makeLinksKeyboardReachable();
     void createControls();
     void addToolTip(int id, const wchar_t* text);
     void paint(HDC dc) const;

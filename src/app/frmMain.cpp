@@ -468,6 +468,12 @@ LRESULT FrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Form_Unload();
         destroy();
         return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        // Log off or shut down: the process ends without a WM_CLOSE, so this is the last chance.
+        if (wParam) SaveSettings();
+        return 0;
     case WM_DESTROY:
         Timer1.setEnabled(false);
         Timer2.setEnabled(false);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/macro_runner.h"
+#include "core/user_input_pace.h"
 #include "macro/frmMacro.h"
 #include "macro/frmMacro_ids.h"
 #include "win/event_wait.h"
@@ -15,37 +16,51 @@ namespace ids = macro_ids;
 
 namespace {
 
-// Shows the entry being played. The selection itself is set for every entry, since handlers that
-// run between entries (Remove, clicks in the list) act on it; but repainting the list can cost
-// many times a move, so while entries follow each other quickly the list is repainted only at a
-// pace where painting takes about a tenth of the run (and never more often than a screen frame),
-// and always before a wait and at the end.
+// Shows the entry being played. Selecting a list entry costs about as much as a move, so during a
+// quick stream of moves the selection is only noted: it is set on the list before anything can
+// look at it (a click or a key handled between entries, a click or wait of the macro, the end of
+// the run) and whenever the list is repainted. The list is repainted at a pace where painting
+// takes about a twentieth of the run (and never more often than a screen frame), and always
+// before a wait and at the end.
 class PlayedEntryView {
 public:
     explicit PlayedEntryView(HWND list) : list_(list) {}
 
     void select(std::size_t index) {
+        played_ = index;
+        pending_ = true;
         const double start = win::monotonicMilliseconds();
-        if (start < nextPaint_ && !held_) {
+        if (start >= nextPaint_) {
+            apply();
+            paint(start);
+        }
+    }
+
+    // Puts the selection on the entry being played; the screen follows at the next paint.
+    void apply() {
+        if (!pending_) return;
+        pending_ = false;
+        if (!held_) {
             SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
             held_ = true;
         }
+        const std::size_t index = played_;
         // A played entry below the visible rows brings them in a page at a time, with the entry on
         // top, rather than a row per entry: each scroll costs as much as a move.
         const auto top = static_cast<std::size_t>(std::max<LRESULT>(0, SendMessageW(list_, LB_GETTOPINDEX, 0, 0)));
-        if (index < top || index >= top + visibleRows())
-            SendMessageW(list_, LB_SETTOPINDEX, index, 0);
+        if (index < top || index >= top + visibleRows()) SendMessageW(list_, LB_SETTOPINDEX, index, 0);
         SendMessageW(list_, LB_SETCURSEL, index, 0);
-        if (start >= nextPaint_) paint(start);
     }
 
-    // Brings the screen up to date with the selection.
+    // Brings the selection and the screen up to date.
     void show() {
+        apply();
         if (held_) paint(win::monotonicMilliseconds());
     }
 
 private:
     static constexpr double frameMs = 15.0;
+    static constexpr double paintShare = 1.0 / 30.0;
 
     std::size_t visibleRows() const {
         RECT client{};
@@ -61,13 +76,24 @@ private:
             RedrawWindow(list_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
         }
         const double end = win::monotonicMilliseconds();
-        nextPaint_ = end + std::max(frameMs, 9.0 * (end - start));
+        nextPaint_ = end + std::max(frameMs, (1.0 / paintShare - 1.0) * (end - start));
     }
 
     HWND list_;
+    std::size_t played_ = 0;
+    bool pending_ = false; // played_ is not yet the list's selection
     bool held_ = false;
     double nextPaint_ = 0.0;
 };
+
+// Handlers that can act on the list's selection (Remove, the list's own keys and clicks) are
+// started by keys and buttons; pointer moves, timers and paints are not.
+bool mayLookAtTheSelection(const MSG& msg) {
+    const UINT m = msg.message;
+    return (m >= WM_KEYFIRST && m <= WM_KEYLAST) ||
+           (m >= WM_MOUSEFIRST && m <= WM_MOUSELAST && m != WM_MOUSEMOVE) ||
+           (m >= WM_NCMOUSEMOVE && m <= WM_NCXBUTTONDBLCLK && m != WM_NCMOUSEMOVE);
+}
 
 } // namespace
 
@@ -108,16 +134,30 @@ public:
         if (!closed()) view_.select(index);
     }
 
-    void singleClick(std::int32_t lButton) override { window_.clicks().SingleClick(lButton); }
-    void doubleClick(std::int32_t lButton) override { window_.clicks().DoubleClick(lButton); }
-    void moveTo(std::int32_t x, std::int32_t y) override { jumpPointer(window_.deps_.pointer, x, y); }
+    void singleClick(std::int32_t lButton) override {
+        selectPlayedEntry();
+        window_.clicks().SingleClick(lButton);
+    }
+    void doubleClick(std::int32_t lButton) override {
+        selectPlayedEntry();
+        window_.clicks().DoubleClick(lButton);
+    }
+    void moveTo(std::int32_t x, std::int32_t y) override {
+        PointerPort& pointer = window_.deps_.pointer;
+        pointer.setCursorPos(x, y);
+        if (inputPace_.due(win::monotonicMilliseconds())) pointer.reportUserInput();
+    }
 
     void wait(double milliseconds) override {
         if (!closed()) view_.show();
         win::waitLettingEventsRun(win::monotonicMilliseconds() + milliseconds, [this] { return closed(); });
     }
 
-    void letPendingEventsRun() override { win::letPendingEventsRun(); }
+    void letPendingEventsRun() override {
+        win::letPendingEventsRun([this](const MSG& msg) {
+            if (mayLookAtTheSelection(msg) && !closed()) view_.apply();
+        });
+    }
 
     void endRun() override {
         if (closed()) return;
@@ -128,9 +168,14 @@ public:
     }
 
 private:
+    void selectPlayedEntry() {
+        if (!closed()) view_.apply();
+    }
+
     FrmMacro& window_;
     const unsigned opening_;
     PlayedEntryView view_;
+    UserInputPace inputPace_;
     std::wstring savedTitle_;
 };
 

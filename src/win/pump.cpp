@@ -22,7 +22,9 @@ int runMessageLoop() {
     return static_cast<int>(msg.wParam);
 }
 
-void letPendingEventsRun() {
+void letPendingEventsRun() { letPendingEventsRun({}); }
+
+void letPendingEventsRun(const std::function<void(const MSG&)>& beforeDispatch) {
     MSG msg{};
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
@@ -30,6 +32,7 @@ void letPendingEventsRun() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
+        if (beforeDispatch) beforeDispatch(msg);
         dispatchMessage(msg);
     }
 }

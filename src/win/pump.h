@@ -16,6 +16,8 @@ int runMessageLoop();
 // Runs every message that is waiting, then returns. A WM_QUIT found here is posted again for the
 // outer loop, and quitRequested() becomes true.
 void letPendingEventsRun();
+// The same, calling beforeDispatch with each message before it is handled.
+void letPendingEventsRun(const std::function<void(const MSG&)>& beforeDispatch);
 
 bool quitRequested();
 

@@ -3,8 +3,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "macro/frmMacro.h"
 #include "macro/frmMacro_ids.h"
@@ -66,30 +68,43 @@ void benchMacroWindow(int moves, int records) {
         InvalidateRect(list, nullptr, TRUE);
     };
 
+    // The loops take turns, several rounds each, and each figure is a median: on a shared machine a
+    // single pass of each can land one in a busy and the other in a quiet moment. The ratio to the
+    // floor is taken within each round, from a floor loop and a run next to each other.
     fill(moves);
-    const double baseline = elapsedMs([&] {
-        for (int i = 0; i < moves; ++i) {
-            const POINT p = moveAt(i);
-            SetCursorPos(p.x, p.y);
-        }
-    });
-    // The runner's own floor: the same moves, each reported as input and followed by one pass over
-    // the pending events, which the runner owes after every entry to stay responsive.
-    const double floor = elapsedMs([&] {
-        for (int i = 0; i < moves; ++i) {
-            const POINT p = moveAt(i);
-            SetCursorPos(p.x, p.y);
-            pointer.reportUserInput();
-            wp::win::letPendingEventsRun();
-        }
-    });
-    const double run = elapsedMs([&] { macro.cmdRun_Click(); });
-    std::printf("runner: %d MVE entries in %.0f ms, a plain SetCursorPos loop of the same moves %.0f ms: "
-                "throughput ratio %.2f (goal >= 0.9)\n",
-                moves, run, baseline, baseline / run);
-    std::printf("  the same loop with the idle report and one pass over pending events per move %.0f ms: "
-                "ratio %.2f\n",
-                floor, floor / run);
+    const auto moveLoop = [&](auto afterMove) {
+        return elapsedMs([&] {
+            for (int i = 0; i < moves; ++i) {
+                const POINT p = moveAt(i);
+                SetCursorPos(p.x, p.y);
+                afterMove();
+            }
+        });
+    };
+    constexpr int rounds = 7;
+    std::vector<double> bare, floor, run, floorRatio;
+    for (int round = 0; round < rounds; ++round) {
+        bare.push_back(moveLoop([] {}));
+        // The runner's floor: the same moves, each followed by one pass over the pending events,
+        // which the runner owes after every entry to stay responsive. Which of the two goes first
+        // changes from round to round.
+        const auto floorLoop = [&] { floor.push_back(moveLoop([] { wp::win::letPendingEventsRun(); })); };
+        if (round % 2 == 0) floorLoop();
+        run.push_back(elapsedMs([&] { macro.cmdRun_Click(); }));
+        if (round % 2 != 0) floorLoop();
+        floorRatio.push_back(floor.back() / run.back());
+    }
+    const auto median = [](std::vector<double> values) {
+        std::sort(values.begin(), values.end());
+        return values[values.size() / 2];
+    };
+    std::printf("runner: %d MVE entries in %.0f ms (median of %d runs), a plain SetCursorPos loop of the same "
+                "moves %.0f ms: ratio %.2f\n",
+                moves, median(run), rounds, median(bare), median(bare) / median(run));
+    std::printf("  against its floor, the same moves with one pass over pending events each (%.0f ms): "
+                "ratio %.2f (goal >= 0.9), from %.2f to %.2f over the rounds\n",
+                median(floor), median(floorRatio), *std::min_element(floorRatio.begin(), floorRatio.end()),
+                *std::max_element(floorRatio.begin(), floorRatio.end()));
 
     wchar_t folder[MAX_PATH]{};
     GetTempPathW(MAX_PATH, folder);

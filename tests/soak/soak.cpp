@@ -59,11 +59,11 @@ public:
 class CountingPointer final : public PointerPort {
 public:
     CountingPointer(PointerPort& real, MacroTally& tally) : real_(real), tally_(tally) {}
-    void setCursorPos(std::int32_t x, std::int32_t y) override { real_.setCursorPos(x, y); }
-    void reportUserInput() override {
-        real_.reportUserInput();
+    void setCursorPos(std::int32_t x, std::int32_t y) override {
+        real_.setCursorPos(x, y);
         tally_.step();
     }
+    void reportUserInput() override { real_.reportUserInput(); }
 
 private:
     PointerPort& real_;

@@ -369,6 +369,53 @@ TEST_F(AboutWindow, LinksAskTheShellToOpenTheAddresses) {
     }
 }
 
+TEST_F(AboutWindow, TabReachesTheLinksEnterOrSpaceOpensThemEscOrEnterCloses) {
+    load();
+    about->show();
+    SetForegroundWindow(about->hwnd());
+    flushEvents(100);
+    ASSERT_EQ(about->hwnd(), GetFocus());
+    auto press = [&](WORD key, LPARAM flags = 1) {
+        PostMessageW(GetFocus(), WM_KEYDOWN, key, flags);
+        PostMessageW(GetFocus(), WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));
+        flushEvents(30);
+    };
+    // The top row of a link is clear of its text: a dotted frame there shows the focus.
+    auto framed = [&](int id) {
+        const RECT r = rect(id);
+        int white = 0;
+        for (int x = r.left + 2; x < r.right - 2; ++x) white += pixel(x, r.top) == RGB(255, 255, 255);
+        return white > (r.right - r.left) / 4;
+    };
+    EXPECT_FALSE(framed(ids::lblWeb));
+
+    press(VK_TAB);
+    EXPECT_EQ(control(ids::lblWeb), GetFocus());
+    EXPECT_TRUE(framed(ids::lblWeb));
+    press(VK_RETURN);
+    press(VK_TAB);
+    EXPECT_EQ(control(ids::lblEmail), GetFocus());
+    EXPECT_TRUE(framed(ids::lblEmail));
+    EXPECT_FALSE(framed(ids::lblWeb)) << "the frame goes with the focus";
+    press(VK_SPACE);
+    press(VK_SPACE, static_cast<LPARAM>(0x40000001)); // a held key's repeat
+    ASSERT_EQ(2u, shell.calls.size());
+    EXPECT_EQ("https://wp.example.org", shell.calls[0].file);
+    EXPECT_EQ("mailto:wanderpoint@example.org", shell.calls[1].file);
+    press(VK_TAB);
+    EXPECT_EQ(control(ids::lblWeb), GetFocus()) << "only the links take the focus";
+
+    press(VK_ESCAPE);
+    EXPECT_FALSE(about->exists());
+    load();
+    about->show();
+    SetForegroundWindow(about->hwnd());
+    flushEvents(100);
+    press(VK_RETURN);
+    EXPECT_FALSE(about->exists()) << "Enter away from the links closes";
+    EXPECT_EQ(2u, shell.calls.size());
+}
+
 TEST_F(AboutWindow, LinksShowThePointingHand) {
     load();
     about->show();

@@ -398,6 +398,19 @@ TEST_F(MainWindow, ClosingSavesTheSixValuesThenEndsTheProgram) {
     EXPECT_EQ(expected, settings.writes);
 }
 
+// Logging off or shutting down with the window open ends the process without a WM_CLOSE.
+TEST_F(MainWindow, TheSessionEndingSavesTheSixValues) {
+    open();
+    main->Text4.setText(L"77");
+    EXPECT_EQ(TRUE, SendMessageW(main->hwnd(), WM_QUERYENDSESSION, 0, 0)) << "the session may end";
+    SendMessageW(main->hwnd(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_TRUE(settings.writes.empty()) << "an end called off saves nothing";
+    SendMessageW(main->hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    ASSERT_EQ(6u, settings.writes.size());
+    EXPECT_EQ(L"Position2/y=77", settings.writes[3]);
+    EXPECT_EQ(0, endCalls) << "the session's end ends the program";
+}
+
 TEST_F(MainWindow, RestoreDefaultsWhileRunningKeepsRunning) {
     storeSix(L"1", L"2", L"3", L"4", L"5", L"1");
     open();
