@@ -19,17 +19,13 @@ TEST(IntervalText, IsRewrittenToItsLeadingNumber) {
 }
 
 TEST(IntervalText, GivesThePeriodOnlyWithinZeroToSixtyFive) {
-    EXPECT_EQ(54000u, wp::switchPeriodMilliseconds("60", '.'));
-    EXPECT_EQ(58500u, wp::switchPeriodMilliseconds("65", '.'));
-    EXPECT_EQ(450u, wp::switchPeriodMilliseconds("0.5", '.'));
-    EXPECT_EQ(0u, wp::switchPeriodMilliseconds("0", '.'));
-    EXPECT_EQ(900u, wp::switchPeriodMilliseconds("1", '.'));
-    EXPECT_EQ(2u, wp::switchPeriodMilliseconds("0.0025", '.')); // 2.25 ms
-    EXPECT_EQ(std::nullopt, wp::switchPeriodMilliseconds("65.5", '.'));
-    EXPECT_EQ(std::nullopt, wp::switchPeriodMilliseconds("66", '.'));
-    EXPECT_EQ(std::nullopt, wp::switchPeriodMilliseconds("-5", '.'));
-    EXPECT_EQ(std::nullopt, wp::switchPeriodMilliseconds("abc", '.'));
-    EXPECT_EQ(std::nullopt, wp::switchPeriodMilliseconds("0,5", '.'));
+    const std::pair<const char*, std::optional<std::uint32_t>> cases[] = {
+        {"60", 54000},       {"65", 58500},        {"0.5", 450},         {"0", 0u},
+        {"1", 900},          {"0.0025", 2},        {"0.003", 3},         {".001", 1}, // 2.25, 2.7 and 0.9 ms
+        {"65.5", std::nullopt}, {"66", std::nullopt}, {"-5", std::nullopt}, {"abc", std::nullopt},
+        {"0,5", std::nullopt},
+    };
+    for (const auto& [text, period] : cases) EXPECT_EQ(period, wp::switchPeriodMilliseconds(text, '.')) << text;
 }
 
 TEST(TimerSettings, FiresOnlyWhenEnabledWithANonZeroInterval) {

@@ -105,7 +105,7 @@ TEST(ReadWaitSeconds, ReadsTheNumberAfterTheCodeInTheLocale) {
         {"SLP 2", '.', true, 2},      {"SLP 0.5", '.', true, 0.5}, {"SLP 0,5", ',', true, 0.5},
         {"slp  1 ", '.', true, 1},    {"SLP -1", '.', true, -1},   {"SLP 0", '.', true, 0},
         {"SLP 0,5", '.', false, 0},   {"SLP", '.', false, 0},      {"SLP ", '.', false, 0},
-        {"SLP x", '.', false, 0},     {"SLP 1e999", '.', false, 0},
+        {"SLP x", '.', false, 0},     {"SLP 1e999", '.', false, 0}, {"SLP2", '.', false, 0},
     };
     for (const auto& c : cases) {
         const auto seconds = readWaitSeconds(c.entry, c.separator);

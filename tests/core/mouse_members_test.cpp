@@ -38,11 +38,18 @@ TEST(MouseUnits, ConvertThroughEachAxisFactorHalvesToEven) {
         {"PixelsToTwipsY -7", [&] { return mouse.PixelsToTwipsY(-7); }, -70},
         {"ScreenMousePosX twips", [&] { return mouse.ScreenMousePosX(0); }, 240},
         {"ScreenMousePosY twips", [&] { return mouse.ScreenMousePosY(0); }, 300},
-        {"ScreenMousePosX pixels", [&] { return mouse.ScreenMousePosX(1); }, 20},
+        {"ScreenMousePosX any mode but 0 is pixels", [&] { return mouse.ScreenMousePosX(-1); }, 20},
         {"ScreenMousePosY any other mode is pixels", [&] { return mouse.ScreenMousePosY(-5); }, 30},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.expected, c.call()) << c.name;
+}
+
+TEST(MouseArithmetic, ReachesTheRangeEndsExactlyAndKeepsAFractionalFactor) {
+    EXPECT_EQ(INT32_MAX, wp::mouse::checkedSum(INT32_MAX - 1, 1));
+    EXPECT_EQ(INT32_MIN, wp::mouse::checkedDifference(INT32_MIN + 1, 1));
+    EXPECT_EQ(15, wp::mouse::pixelsToTwips(2, 7.5f)) << "192 DPI";
+    EXPECT_EQ(10, wp::mouse::twipsToPixels(75, 7.5f));
 }
 
 TEST(PointerPosition, SettingInTwipsKeepsTheOtherAxis) {

@@ -41,18 +41,20 @@ TEST(LeadingNumberValue, ReportsValuesBeyondTheDoubleRange) {
 }
 
 TEST(ShortestDecimalText, WritesTheShortestTextThatGivesTheValueBack) {
-    EXPECT_EQ("0", wp::shortestDecimalText(0, '.'));
-    EXPECT_EQ("0", wp::shortestDecimalText(-0.0, '.'));
-    EXPECT_EQ("7", wp::shortestDecimalText(7, '.'));
-    EXPECT_EQ("-12", wp::shortestDecimalText(-12, '.'));
-    EXPECT_EQ("0.5", wp::shortestDecimalText(0.5, '.'));
-    EXPECT_EQ("0,5", wp::shortestDecimalText(0.5, ','));
-    EXPECT_EQ("65.5", wp::shortestDecimalText(65.5, '.'));
-    EXPECT_EQ("0.1", wp::shortestDecimalText(0.1, '.'));
-    EXPECT_EQ("123456789012345", wp::shortestDecimalText(123456789012345.0, '.'));
-    EXPECT_EQ("1E+20", wp::shortestDecimalText(1e20, '.'));
-    EXPECT_EQ("-2.5E-12", wp::shortestDecimalText(-2.5e-12, '.'));
-    for (double v : {0.3, 1.0 / 3, 2.0 / 3e5, 1e15, 9.999999999999999e14, -7.25}) {
+    const struct {
+        double value;
+        char separator;
+        const char* text;
+    } cases[] = {
+        {0, '.', "0"},           {-0.0, '.', "0"},       {7, '.', "7"},
+        {-12, '.', "-12"},       {0.5, ',', "0,5"},      {65.5, '.', "65.5"},
+        {0.1, '.', "0.1"},       {1e20, '.', "1E+20"},   {-2.5e-12, '.', "-2.5E-12"},
+        // Plain digits below 1e15 and from 1e-9 on; E notation beyond.
+        {999999999999999, '.', "999999999999999"},       {1e15, '.', "1E+15"},
+        {1e-9, '.', "0.000000001"},                      {5e-10, '.', "5E-10"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.text, wp::shortestDecimalText(c.value, c.separator)) << c.value;
+    for (double v : {0.3, 1.0 / 3, 2.0 / 3e5, 9.999999999999999e14, -7.25}) {
         const std::string text = wp::shortestDecimalText(v, '.');
         EXPECT_EQ(v, wp::readNumber(text, '.').value) << text;
     }
@@ -74,6 +76,7 @@ TEST(ReadNumber, NeedsTheWholeTextToBeANumber) {
         {"  ", '.', NumberStatus::NotANumber, 0}, {"1 2", '.', NumberStatus::NotANumber, 0},
         {".", '.', NumberStatus::NotANumber, 0},  {"-", '.', NumberStatus::NotANumber, 0},
         {"&H", '.', NumberStatus::NotANumber, 0}, {"&X1", '.', NumberStatus::NotANumber, 0},
+        {"&H1G", '.', NumberStatus::NotANumber, 0}, {"&O18", '.', NumberStatus::NotANumber, 0},
         {"1e", '.', NumberStatus::NotANumber, 0}, {"1e999", '.', NumberStatus::Overflow, 0},
     };
     for (const auto& c : cases) {
