@@ -48,25 +48,6 @@ public:
     }
 };
 
-// GDI objects of this process, where the system counts them (Wine does not).
-std::optional<DWORD> gdiObjects() {
-    SetLastError(0);
-    const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (count == 0 && GetLastError() != 0) return std::nullopt;
-    return count;
-}
-
-TEST(SideBar, TenRowsBlackToBlueFromTheBottomRowUp) {
-    Surface surface(17, 10);
-    SideBar bar;
-    bar.DrawingObject(&surface.picture);
-    bar.Draw();
-    const int blue[] = {0, 0, 26, 51, 76, 102, 128, 153, 178, 204};
-    for (int k = 0; k < 10; ++k) {
-        for (int x : {0, 16}) EXPECT_EQ(RGB(0, 0, blue[k]), surface.at(x, 9 - k)) << "row " << 9 - k << " x " << x;
-    }
-}
-
 TEST(SideBar, TallSurfacesUseWiderBandsAndLeaveTheLastAboveTheTop) {
     {
         Surface surface(17, 600);
@@ -198,12 +179,8 @@ TEST(SideBar, DrawLeavesNoObjectsBehind) {
     bar.Draw(); // no surface
     bar.DrawingObject(&surface.picture);
     bar.Draw();
-    const auto before = gdiObjects();
     // Past the size of the system's handle table, so that a leak would make the last draws fail.
     for (int i = 0; i < 140; ++i) bar.Draw();
-    if (before) {
-        EXPECT_EQ(*before, *gdiObjects());
-    }
     RECT all{0, 0, 17, 509};
     FillRect(surface.picture.hDC(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     bar.Draw();
@@ -220,13 +197,6 @@ TEST(MainWindowSideBar, IsSetUpAtLoadAndDrawnAtEveryResize) {
     wp::app::FrmMain main({settings, pointer, [] {}});
     ASSERT_TRUE(main.open(SW_SHOWNOACTIVATE));
     ASSERT_TRUE(main.sideBar);
-    EXPECT_EQ(L"Wanderpoint", main.sideBar->Caption());
-    EXPECT_EQ(RGB(0, 0, 0), main.sideBar->StartColor());
-    EXPECT_EQ(RGB(0, 0, 255), main.sideBar->EndColor());
-    EXPECT_EQ(L"Arial", main.picLeftBar.font().Name);
-    EXPECT_EQ(9.75, main.picLeftBar.font().Size);
-    EXPECT_TRUE(main.picLeftBar.font().Bold);
-    EXPECT_EQ(RGB(255, 255, 255), main.picLeftBar.foreColor());
 
     auto check = [&](const char* when) {
         const SIZE size = main.picLeftBar.scaleSize();
