@@ -164,11 +164,7 @@ TEST_F(MainWindow, IntervalTextsArrivingWhole) {
         const wchar_t* given;
         const wchar_t* kept;
         unsigned period;
-    } cases[] = {
-        {L"-5", L"10", 9000}, {L"66", L"10", 9000}, {L"65.5", L"10", 9000}, {L"65", L"65", 58500},
-        {L"abc", L"0", 0},    {L"", L"0", 0},       {L"0.5", L"0.5", 450},  {L"007", L"7", 6300},
-        {L"1e1", L"10", 9000},
-    };
+    } cases[] = {{L"66", L"10", 9000}, {L"abc", L"0", 0}, {L"007", L"7", 6300}}; // the rules are the core's
     for (const auto& c : cases) {
         main->TimInt.setText(L"33");
         main->TimInt.setText(c.given);
