@@ -39,7 +39,8 @@ TEST(Gradient, EachComponentStepsOnItsOwn) {
     std::vector<ColourComponents> colours;
     for (const auto& band : wp::gradientBands(4, {200, 10, 50}, {0, 110, 250}))
         colours.push_back(wp::componentsOf(band.colour));
-    const std::vector<ColourComponents> expected{{200, 10, 50}, {200, 10, 50}, {150, 35, 100}, {100, 60, 150}, {50, 85, 200}};
+    const std::vector<ColourComponents> expected{
+        {200, 10, 50}, {200, 10, 50}, {150, 35, 100}, {100, 60, 150}, {50, 85, 200}};
     EXPECT_EQ(expected, colours);
 }
 

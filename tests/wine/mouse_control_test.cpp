@@ -76,7 +76,7 @@ int displayCounter() {
     return counter;
 }
 
-TEST(MouseControl, KeepsItsSizeAndShowsItsFace) {
+TEST(MouseControl, KeepsItsSizeInTwips) {
     Probe host({40, 40, 540, 140});
     Win32MousePlatform platform;
     MtyMouse mouse(platform);
@@ -91,7 +91,6 @@ TEST(MouseControl, KeepsItsSizeAndShowsItsFace) {
     SetWindowPos(mouse.hwnd(), nullptr, 0, 0, 3, 3, SWP_NOMOVE | SWP_NOZORDER);
     r = rectInParent(mouse.hwnd());
     EXPECT_EQ((RECT{10, 20, 34, 57}), r);
-
 
     MtyMouse large(platform);
     ASSERT_TRUE(large.create(host.hwnd(), 43, wp::win::Dpi{144}, 10, 10));

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 #include <memory>
-#include <optional>
 
 #include "app/frmMain.h"
 #include "sidebar/side_bar.h"
