@@ -149,15 +149,28 @@ void FrmAbout::placeCentred(HWND owner) {
 }
 
 // The disclaimer grows downwards and pushes the band with the links down; the links grow sideways,
-// the mail link and the line between them moving right. The window grows with them.
+// the mail link and the line between them moving right. The window grows with them, and a title
+// that spans the window spans it as it grew.
 void FrmAbout::fitTexts() {
     const SIZE disclaimer = win::growToText(control(ids::lblDisc), win::Grow::Taller);
     const SIZE web = win::growToText(control(ids::lblWeb), win::Grow::Wider);
-    const SIZE mail = win::growToText(control(ids::lblEmail), win::Grow::Wider);
+    SIZE mail = win::growToText(control(ids::lblEmail), win::Grow::Wider);
+    if (mail.cx > 0) {
+        // The centred mail text fills a grown label to its left edge, where the line is: keep it clear.
+        const int clear = 2 * dpi_.scale(line1Width);
+        const RECT r = rectOf(control(ids::lblEmail), hwnd());
+        SetWindowPos(control(ids::lblEmail), nullptr, 0, 0, r.right - r.left + 2 * clear, r.bottom - r.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        mail.cx += 2 * clear;
+    }
     grown_ = {web.cx + mail.cx, disclaimer.cy};
     lineShift_ = web.cx;
     win::shiftControl(control(ids::lblWeb), 0, grown_.cy);
     win::shiftControl(control(ids::lblEmail), lineShift_, grown_.cy);
+    const RECT title = rectOf(control(ids::lblTit), hwnd());
+    if (title.left == 0 && grown_.cx > 0)
+        SetWindowPos(control(ids::lblTit), nullptr, 0, 0, title.right - title.left + grown_.cx, title.bottom - title.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FrmAbout::createControls() {
