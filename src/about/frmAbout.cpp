@@ -169,8 +169,8 @@ void FrmAbout::fitTexts() {
     win::shiftControl(control(ids::lblEmail), lineShift_, grown_.cy);
     const RECT title = rectOf(control(ids::lblTit), hwnd());
     if (title.left == 0 && grown_.cx > 0)
-        SetWindowPos(control(ids::lblTit), nullptr, 0, 0, title.right - title.left + grown_.cx, title.bottom - title.top,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(control(ids::lblTit), nullptr, 0, 0, title.right - title.left + grown_.cx,
+                     title.bottom - title.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FrmAbout::createControls() {
@@ -197,9 +197,9 @@ void FrmAbout::createControls() {
         LoadImageW(win::appInstance(), MAKEINTRESOURCEW(IDC_POINTING_HAND), IMAGE_CURSOR, 0, 0, LR_SHARED));
 
     // Owned by this window, so it goes with it.
-    toolTips_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, win::appInstance(),
-                                nullptr);
+    toolTips_ =
+        CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, win::appInstance(), nullptr);
     addToolTip(ids::lblDisc, L"Disclaimer");
     addToolTip(ids::lblWeb, L"Web site");
     addToolTip(ids::lblEmail, L"E-mail");
@@ -331,7 +331,9 @@ void FrmAbout::imgLogo_MouseUp(std::int32_t, std::int32_t, std::int32_t, std::in
     Timer1.setInterval(logoRestPeriod);
 }
 
-void FrmAbout::OpenWebSite() { deps_.shell.shellExecute(nullptr, "Open", WebSiteAddress, "", "", SW_SHOWNORMAL); }
+void FrmAbout::OpenWebSite() {
+    deps_.shell.shellExecute(nullptr, "Open", WebSiteAddress, "", "", SW_SHOWNORMAL);
+}
 
 void FrmAbout::SendEMail() {
     const std::string mail = std::string("mailto:") + EMailAddress;
@@ -404,8 +406,10 @@ LRESULT FrmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_COMMAND:
         if (HIWORD(wParam) == STN_CLICKED) {
-            if (LOWORD(wParam) == ids::lblWeb) lblWeb_Click();
-            else if (LOWORD(wParam) == ids::lblEmail) lblEmail_Click();
+            if (LOWORD(wParam) == ids::lblWeb)
+                lblWeb_Click();
+            else if (LOWORD(wParam) == ids::lblEmail)
+                lblEmail_Click();
         }
         return 0;
     case WM_SETCURSOR: {
@@ -434,8 +438,10 @@ LRESULT FrmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_TIMER:
-        if (wParam == tmrScrollId) tmrScroll_Timer();
-        else if (wParam == timer1Id) Timer1_Timer();
+        if (wParam == tmrScrollId)
+            tmrScroll_Timer();
+        else if (wParam == timer1Id)
+            Timer1_Timer();
         return 0;
     case WM_CLOSE:
         // The other windows take input again before this one goes, so that activation returns to them.
