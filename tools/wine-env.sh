@@ -23,9 +23,12 @@ wine_prefix_ready() {
 # fonts. So "MS Sans Serif" and Tahoma fall back to a wider font. Linked there, Wine finds its own.
 wine_fonts_ready() {
     local fonts="$WINEPREFIX/drive_c/windows/Fonts" f
-    [ -d /usr/share/wine/fonts ] && [ -d "$fonts" ] || return 0
+    [ -d "$fonts" ] || return 0
+    # links to a font set removed since
+    find "$fonts" -maxdepth 1 -xtype l -delete
     for f in /usr/share/wine/fonts/*; do
-        [ -e "$fonts/${f##*/}" ] || ln -s "$f" "$fonts/"
+        [ -f "$f" ] || continue
+        [ -e "$fonts/${f##*/}" ] || ln -sf "$f" "$fonts/"
     done
 }
 

@@ -149,15 +149,28 @@ void FrmAbout::placeCentred(HWND owner) {
 }
 
 // The disclaimer grows downwards and pushes the band with the links down; the links grow sideways,
-// the mail link and the line between them moving right. The window grows with them.
+// the mail link and the line between them moving right. The window grows with them, and a title
+// that spans the window spans it as it grew.
 void FrmAbout::fitTexts() {
     const SIZE disclaimer = win::growToText(control(ids::lblDisc), win::Grow::Taller);
     const SIZE web = win::growToText(control(ids::lblWeb), win::Grow::Wider);
-    const SIZE mail = win::growToText(control(ids::lblEmail), win::Grow::Wider);
+    SIZE mail = win::growToText(control(ids::lblEmail), win::Grow::Wider);
+    if (mail.cx > 0) {
+        // The centred mail text fills a grown label to its left edge, where the line is: keep it clear.
+        const int clear = 2 * dpi_.scale(line1Width);
+        const RECT r = rectOf(control(ids::lblEmail), hwnd());
+        SetWindowPos(control(ids::lblEmail), nullptr, 0, 0, r.right - r.left + 2 * clear, r.bottom - r.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        mail.cx += 2 * clear;
+    }
     grown_ = {web.cx + mail.cx, disclaimer.cy};
     lineShift_ = web.cx;
     win::shiftControl(control(ids::lblWeb), 0, grown_.cy);
     win::shiftControl(control(ids::lblEmail), lineShift_, grown_.cy);
+    const RECT title = rectOf(control(ids::lblTit), hwnd());
+    if (title.left == 0 && grown_.cx > 0)
+        SetWindowPos(control(ids::lblTit), nullptr, 0, 0, title.right - title.left + grown_.cx,
+                     title.bottom - title.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FrmAbout::createControls() {
@@ -184,9 +197,9 @@ void FrmAbout::createControls() {
         LoadImageW(win::appInstance(), MAKEINTRESOURCEW(IDC_POINTING_HAND), IMAGE_CURSOR, 0, 0, LR_SHARED));
 
     // Owned by this window, so it goes with it.
-    toolTips_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, win::appInstance(),
-                                nullptr);
+    toolTips_ =
+        CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, win::appInstance(), nullptr);
     addToolTip(ids::lblDisc, L"Disclaimer");
     addToolTip(ids::lblWeb, L"Web site");
     addToolTip(ids::lblEmail, L"E-mail");
@@ -318,7 +331,9 @@ void FrmAbout::imgLogo_MouseUp(std::int32_t, std::int32_t, std::int32_t, std::in
     Timer1.setInterval(logoRestPeriod);
 }
 
-void FrmAbout::OpenWebSite() { deps_.shell.shellExecute(nullptr, "Open", WebSiteAddress, "", "", SW_SHOWNORMAL); }
+void FrmAbout::OpenWebSite() {
+    deps_.shell.shellExecute(nullptr, "Open", WebSiteAddress, "", "", SW_SHOWNORMAL);
+}
 
 void FrmAbout::SendEMail() {
     const std::string mail = std::string("mailto:") + EMailAddress;
@@ -391,8 +406,10 @@ LRESULT FrmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_COMMAND:
         if (HIWORD(wParam) == STN_CLICKED) {
-            if (LOWORD(wParam) == ids::lblWeb) lblWeb_Click();
-            else if (LOWORD(wParam) == ids::lblEmail) lblEmail_Click();
+            if (LOWORD(wParam) == ids::lblWeb)
+                lblWeb_Click();
+            else if (LOWORD(wParam) == ids::lblEmail)
+                lblEmail_Click();
         }
         return 0;
     case WM_SETCURSOR: {
@@ -421,8 +438,10 @@ LRESULT FrmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_TIMER:
-        if (wParam == tmrScrollId) tmrScroll_Timer();
-        else if (wParam == timer1Id) Timer1_Timer();
+        if (wParam == tmrScrollId)
+            tmrScroll_Timer();
+        else if (wParam == timer1Id)
+            Timer1_Timer();
         return 0;
     case WM_CLOSE:
         // The other windows take input again before this one goes, so that activation returns to them.

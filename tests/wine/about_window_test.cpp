@@ -138,6 +138,14 @@ TEST_F(AboutWindow, PaintsTheBackgroundUnderTransparentLabels) {
     EXPECT_NE(background, band) << "Shape1";
     EXPECT_EQ(band, pixel(web.right - 2, web.bottom - 2)) << "through lblWeb";
     EXPECT_EQ(band, pixel(mail.right - 2, mail.top + 2)) << "through lblEmail";
+    // Line1 stands whole between the links, clear of the mail link's text.
+    const COLORREF line1 = RGB(128, 255, 255);
+    const int row = (web.top + web.bottom) / 2;
+    int line = web.right - 4;
+    while (line < mail.left + 4 && pixel(line, row) != line1) ++line;
+    EXPECT_LT(line, mail.left + 4) << "Line1 between the links";
+    EXPECT_EQ(line1, pixel(line + 1, row)) << "Line1 is two pixels wide";
+    EXPECT_NE(line1, pixel(line + 2, row)) << "Line1 is two pixels wide";
 }
 
 TEST_F(AboutWindow, OpensCentredOnTheMainWindow) {
