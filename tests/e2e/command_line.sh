@@ -1,7 +1,6 @@
 # The exe started with arguments: --play runs a macro file with no window and ends by itself;
 # a file that cannot be read ends the program with exit code 2 before anything moves.
 . "$(dirname "$0")/e2e-lib.sh"
-probe_exe="$(dirname "$inspector_exe")/macro_probe.exe"
 work=$(mktemp -d /tmp/wp-e2e-cli.XXXXXX)
 probe_pid=""
 cleanup() {
@@ -19,9 +18,9 @@ run_app() {
 
 # The probe window first: Wine's desktop process, started again after a while without windows,
 # can centre the pointer as it comes up.
-"$WINE" "$probe_exe" target 60 160 80 80 "$(winpath "$work/clicks.log")" &
+"$WINE" "$inspector_exe" probe 60 160 80 80 "$(winpath "$work/clicks.log")" 60000 topmost &
 probe_pid=$!
-inspect wait "macro probe" 10000 || fail "the probe window did not appear"
+inspect wait probe 10000 || fail "the probe window did not appear"
 
 xdotool mousemove 300 300
 expect_soon "300 300" "pointer before the run" pointer

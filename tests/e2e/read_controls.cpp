@@ -3,12 +3,13 @@
 //   inspector gone TITLE [ms]        waits until no such window is left
 //   inspector text TITLE CONTROL     prints a control's text (CONTROL: a name or a number)
 //   inspector center TITLE CONTROL   prints the screen point at the middle of a control: "x y"
-//   inspector checked TITLE CONTROL  prints 1 or 0
-//   inspector probe LEFT TOP WIDTH HEIGHT [ms]
-//                                    shows an ordinary window titled "probe" there and prints the
-//                                    screen point of the first left click on it: "x y"
+//   inspector items TITLE            prints the entries of the macro window's list, one a line
+//   inspector close TITLE            asks the window to close, as its frame's close button does
+//   inspector probe LEFT TOP WIDTH HEIGHT LOGFILE [ms [topmost]]
+//                                    shows a window titled "probe" there for that long and logs
+//                                    each left press and release on it: "down|up x y"
 // Coordinates are physical pixels (the inspector is DPI aware, like the program).
-// Exit code 0 on success, 1 when the window or control is not there (or the probe got no click).
+// Exit code 0 on success, 1 when the window or control is not there.
 // A control is found among all the window's descendants (the side bar holds its own images).
 #include <windows.h>
 
@@ -18,6 +19,7 @@
 #include <string>
 
 #include "app/frmMain_ids.h"
+#include "macro/frmMacro_ids.h"
 #include "win/text.h"
 
 namespace {
@@ -28,7 +30,10 @@ struct Name {
 };
 
 namespace ids = wp::app::main_ids;
+namespace macro = wp::macro::macro_ids;
 const Name names[] = {
+    {"lstCommand", macro::lstCommand}, {"cmdAddCmd", macro::cmdAddCmd}, {"cmdRun", macro::cmdRun},
+    {"txtX", macro::txtX},             {"txtY", macro::txtY},           {"optCommands0", macro::optCommands0},
     {"Command3", ids::Command3},     {"info", ids::info},         {"Text1", ids::Text1},
     {"Text2", ids::Text2},           {"Text3", ids::Text3},       {"Text4", ids::Text4},
     {"TimInt", ids::TimInt},         {"Check1", ids::Check1},     {"cmdRestoreDefaults", ids::cmdRestoreDefaults},
@@ -85,38 +90,36 @@ HWND findControl(const std::wstring& title, const char* name) {
     return window ? findDescendant(window, controlId(name)) : nullptr;
 }
 
+FILE* probeLog = nullptr;
+
 LRESULT CALLBACK probeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_LBUTTONDOWN: {
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP) {
         POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         ClientToScreen(hwnd, &at);
-        std::printf("%ld %ld\n", at.x, at.y);
-        std::fflush(stdout);
-        PostQuitMessage(0);
+        std::fprintf(probeLog, "%s %ld %ld\n", message == WM_LBUTTONDOWN ? "down" : "up", at.x, at.y);
+        std::fflush(probeLog);
         return 0;
     }
-    case WM_TIMER:
-        PostQuitMessage(1);
-        return 0;
-    default:
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
+    if (message == WM_TIMER || message == WM_CLOSE) PostQuitMessage(0);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-int probe(int left, int top, int width, int height, UINT limit) {
+int probe(int left, int top, int width, int height, const char* logName, UINT limit, bool topmost) {
+    probeLog = std::fopen(logName, "w");
     WNDCLASSW wc{};
     wc.lpfnWndProc = probeProc;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = L"WanderpointProbe";
     RegisterClassW(&wc);
-    const HWND hwnd = CreateWindowExW(0, wc.lpszClassName, L"probe", WS_POPUP | WS_VISIBLE, left, top, width, height,
-                                      nullptr, nullptr, wc.hInstance, nullptr);
-    if (!hwnd) return 1;
+    const HWND hwnd = CreateWindowExW(topmost ? WS_EX_TOPMOST : 0, wc.lpszClassName, L"probe", WS_POPUP | WS_VISIBLE, left, top,
+                                      width, height, nullptr, nullptr, wc.hInstance, nullptr);
+    if (!hwnd || !probeLog) return 1;
     SetTimer(hwnd, 1, limit, nullptr);
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
-    return static_cast<int>(msg.wParam);
+    std::fclose(probeLog);
+    return 0;
 }
 
 } // namespace
@@ -125,16 +128,33 @@ int main(int argc, char** argv) {
     // An unaware process would see every rectangle shrunk to 96 DPI on a scaled display.
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: inspector wait|gone|text|center|checked TITLE [CONTROL|ms]\n");
+        std::fprintf(stderr, "usage: inspector wait|gone|text|center|items|close TITLE [CONTROL|ms]\n");
         return 2;
     }
     const std::string command = argv[1];
     if (command == "probe") {
-        if (argc < 6) return 2;
-        const UINT limit = argc > 6 ? static_cast<UINT>(std::atoi(argv[6])) : 10000;
-        return probe(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), limit);
+        if (argc < 7) return 2;
+        const UINT limit = argc > 7 ? static_cast<UINT>(std::atoi(argv[7])) : 60000;
+        return probe(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), argv[6], limit,
+                     argc > 8 && std::strcmp(argv[8], "topmost") == 0);
     }
     const std::wstring title = wp::win::toWide(argv[2]);
+    if (command == "close") {
+        const HWND window = findVisible(title);
+        return window && PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
+    if (command == "items") {
+        const HWND window = findVisible(title);
+        const HWND list = window ? GetDlgItem(window, macro::lstCommand) : nullptr;
+        if (!list) return 1;
+        for (LRESULT i = 0, count = SendMessageW(list, LB_GETCOUNT, 0, 0); i < count; ++i) {
+            wchar_t text[1024]{};
+            if (SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < 1024)
+                SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+            std::printf("%s\n", wp::win::toUtf8(text).c_str());
+        }
+        return 0;
+    }
     if (command == "wait" || command == "gone") {
         const DWORD limit = argc > 3 ? static_cast<DWORD>(std::atoi(argv[3])) : 10000;
         const ULONGLONG end = GetTickCount64() + limit;
@@ -156,8 +176,6 @@ int main(int argc, char** argv) {
         RECT r{};
         GetWindowRect(control, &r);
         std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    } else if (command == "checked") {
-        std::printf("%d\n", SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
     } else {
         return 2;
     }
