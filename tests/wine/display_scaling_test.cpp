@@ -76,13 +76,6 @@ std::vector<std::string> clippedTexts(HWND window) {
     return clipped;
 }
 
-RECT rectIn(HWND window, HWND control) {
-    RECT r{};
-    GetWindowRect(control, &r);
-    MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 class DisplayScaling : public ::testing::Test {
 protected:
     wp::test::MemorySettings settings;
@@ -94,38 +87,6 @@ protected:
         ASSERT_TRUE(main->open(SW_SHOWNOACTIVATE)) << "error " << GetLastError();
     }
 };
-
-// Text boxes do not depend on the fonts installed: they show the scaling plainly.
-TEST_F(DisplayScaling, MainWindowScalesItsDesignByTheSystemDpi) {
-    open();
-    const UINT dpi = GetDpiForWindow(main->hwnd());
-    const struct {
-        UINT dpi;
-        int clientWidth;
-        RECT text3, timInt;
-    } layouts[] = {
-        {96, 382, {232, 40, 273, 59}, {264, 80, 289, 99}},
-        {144, 573, {348, 60, 410, 89}, {396, 120, 434, 149}},
-    };
-    bool known = false;
-    for (const auto& layout : layouts) {
-        if (layout.dpi != dpi) continue;
-        known = true;
-        RECT client{};
-        GetClientRect(main->hwnd(), &client);
-        EXPECT_EQ(layout.clientWidth, client.right);
-        const struct {
-            int id;
-            RECT rect;
-        } controls[] = {{ids::Text3, layout.text3}, {ids::TimInt, layout.timInt}};
-        for (const auto& c : controls) {
-            const RECT r = rectIn(main->hwnd(), main->control(c.id));
-            EXPECT_TRUE(EqualRect(&r, &c.rect)) << "control " << c.id << " at {" << r.left << ',' << r.top << ','
-                                                << r.right << ',' << r.bottom << '}';
-        }
-    }
-    EXPECT_TRUE(known) << "no layout written down for " << dpi << " DPI";
-}
 
 TEST_F(DisplayScaling, EveryTextFitsItsControl) {
     open();

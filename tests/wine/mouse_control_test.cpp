@@ -14,7 +14,7 @@ using wp::mouse::Win32MousePlatform;
 using wp::test::flushEvents;
 
 // For comparing and printing rectangles in expectations; found by argument lookup on RECT.
-static bool operator==(const RECT& a, const RECT& b) {
+[[maybe_unused]] static bool operator==(const RECT& a, const RECT& b) {
     return EqualRect(&a, &b) != FALSE;
 }
 static bool operator==(const POINT& a, const POINT& b) {
@@ -60,42 +60,6 @@ POINT cursor() {
     POINT p{};
     GetCursorPos(&p);
     return p;
-}
-
-RECT rectInParent(HWND child) {
-    RECT r{};
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-// The cursor display counter of this thread, left as it was.
-int displayCounter() {
-    const int counter = ShowCursor(TRUE) - 1;
-    ShowCursor(FALSE);
-    return counter;
-}
-
-TEST(MouseControl, KeepsItsSizeInTwips) {
-    Probe host({40, 40, 540, 140});
-    Win32MousePlatform platform;
-    MtyMouse mouse(platform);
-    ASSERT_TRUE(mouse.create(host.hwnd(), 42, wp::win::Dpi{96}, 416, 8));
-    EXPECT_EQ(mouse.hwnd(), GetDlgItem(host.hwnd(), 42));
-    RECT r = rectInParent(mouse.hwnd());
-    EXPECT_EQ((RECT{416, 8, 440, 45}), r) << "360 x 560 twips at 96 DPI";
-
-    MoveWindow(mouse.hwnd(), 10, 20, 200, 300, TRUE);
-    r = rectInParent(mouse.hwnd());
-    EXPECT_EQ((RECT{10, 20, 34, 57}), r) << "moved, but not resized";
-    SetWindowPos(mouse.hwnd(), nullptr, 0, 0, 3, 3, SWP_NOMOVE | SWP_NOZORDER);
-    r = rectInParent(mouse.hwnd());
-    EXPECT_EQ((RECT{10, 20, 34, 57}), r);
-
-    MtyMouse large(platform);
-    ASSERT_TRUE(large.create(host.hwnd(), 43, wp::win::Dpi{144}, 10, 10));
-    r = rectInParent(large.hwnd());
-    EXPECT_EQ((RECT{15, 15, 51, 71}), r) << "the same twips at 144 DPI";
 }
 
 TEST(MouseControl, MovesTheRealPointer) {
@@ -173,24 +137,6 @@ TEST(MouseControl, ButtonsArriveAsPressReleasePairsAndDoubleClicks) {
     EXPECT_EQ(expected, probe.buttonMessages);
 }
 
-TEST(MouseControl, CursorVisibleDrivesTheRealDisplayCounter) {
-    Win32MousePlatform platform;
-    MtyMouse mouse(platform);
-    const int before = displayCounter();
-
-    mouse.CursorVisible(false);
-    EXPECT_EQ(-1, displayCounter());
-    EXPECT_FALSE(mouse.CursorVisible());
-    mouse.CursorVisible(true);
-    EXPECT_EQ(0, displayCounter());
-    EXPECT_TRUE(mouse.CursorVisible());
-
-    while (displayCounter() < before)
-        ShowCursor(TRUE);
-    while (displayCounter() > before)
-        ShowCursor(FALSE);
-}
-
 TEST(MouseControl, LimitCursorConfinesAndLimitCursorOffFrees) {
     wp::test::PointerGuard guard;
     Win32MousePlatform platform;
@@ -211,48 +157,6 @@ TEST(MouseControl, LimitCursorConfinesAndLimitCursorOffFrees) {
     EXPECT_EQ(desktop, clip);
     SetCursorPos(1000, 800);
     EXPECT_EQ((POINT{1000, 800}), cursor());
-}
-
-// Puts the system-wide mouse settings back, also when a check fails.
-class SettingsGuard {
-public:
-    SettingsGuard() { SystemParametersInfoW(SPI_GETMOUSETRAILS, 0, &trails_, 0); }
-    ~SettingsGuard() {
-        SetDoubleClickTime(doubleClick_);
-        SwapMouseButton(swapped_);
-        SystemParametersInfoW(SPI_SETMOUSETRAILS, static_cast<UINT>(trails_), nullptr, 0);
-    }
-
-private:
-    UINT doubleClick_ = GetDoubleClickTime();
-    BOOL swapped_ = GetSystemMetrics(SM_SWAPBUTTON);
-    int trails_ = 0;
-};
-
-int mouseTrails() {
-    int trails = -1;
-    SystemParametersInfoW(SPI_GETMOUSETRAILS, 0, &trails, 0);
-    return trails;
-}
-
-TEST(MouseControl, SystemSettingsChangeThroughTheMembers) {
-    SettingsGuard guard;
-    Win32MousePlatform platform;
-    MtyMouse mouse(platform);
-
-    mouse.DoubleClickSpeed(640);
-    EXPECT_EQ(640u, GetDoubleClickTime());
-    EXPECT_EQ(640, mouse.DoubleClickSpeed());
-
-    mouse.SwapMouseBtn(true);
-    EXPECT_NE(0, GetSystemMetrics(SM_SWAPBUTTON));
-    EXPECT_TRUE(mouse.SwapMouseBtn());
-    mouse.SwapMouseBtn(false);
-    EXPECT_FALSE(mouse.SwapMouseBtn());
-
-    mouse.SetMouseTrails(3);
-    EXPECT_EQ(3, mouseTrails());
-    EXPECT_TRUE(mouse.MousePresent());
 }
 
 } // namespace
