@@ -126,7 +126,10 @@ public:
 private:
     void note(const char* call, std::initializer_list<std::int64_t> numbers) {
         std::string line = call;
-        for (const std::int64_t n : numbers) line += " " + std::to_string(n);
+        for (const std::int64_t n : numbers) {
+            line += ' ';
+            line += std::to_string(n);
+        }
         log.push_back(line);
     }
     void keepPointerInside() {
