@@ -73,7 +73,7 @@ TEST(MouseControl, MovesTheRealPointer) {
     mouse.ScreenMousePosY(1, 200);
     EXPECT_EQ((POINT{300, 200}), cursor());
 
-    EXPECT_EQ(300, mouse.hWndMousePosX(host.hwnd(), 1));
+    EXPECT_EQ(250, mouse.hWndMousePosX(host.hwnd(), 1));
     EXPECT_EQ(-100, mouse.hWndMousePosY(host.hwnd(), 1)) << "above the window";
 
     SetCursorPos(50 + 416 + 12, 300 + 8 + 20);
