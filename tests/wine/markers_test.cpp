@@ -143,4 +143,25 @@ TEST_F(Markers, APressWithoutMovementWritesThePresentCentreXThenY) {
     }
 }
 
+TEST_F(Markers, OnAScaledMonitorTheDiscGrowsAroundTheSameCentre) {
+    frmCircle2.setTarget(&target);
+    frmCircle2.show();
+    frmCircle2.moveTo({379, 379});
+    for (UINT dpi : {144u, 96u}) {
+        RECT suggested = rectOf(frmCircle2.hwnd());
+        SendMessageW(frmCircle2.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        const RECT r = rectOf(frmCircle2.hwnd());
+        const int side = wp::markerSidePixels(dpi);
+        EXPECT_EQ(side, r.right - r.left) << dpi;
+        EXPECT_EQ(side, r.bottom - r.top) << dpi;
+        EXPECT_EQ(frmCircle2.hwnd(), WindowFromPoint({400, 400})) << "the centre is on the disc at " << dpi;
+        EXPECT_NE(frmCircle2.hwnd(), WindowFromPoint({r.left + 1, r.top + 1})) << "a corner is not, at " << dpi;
+
+        target.writes.clear();
+        pressWithoutMoving(frmCircle2);
+        const std::vector<std::wstring> expected{L"x=400", L"y=400"};
+        EXPECT_EQ(expected, target.writes) << dpi;
+    }
+}
+
 } // namespace
