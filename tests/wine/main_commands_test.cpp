@@ -160,6 +160,13 @@ TEST_F(MainCommands, ADraggedMarkerComesBackWhereItWasDropped) {
     EXPECT_EQ(main->hwnd(), GetForegroundWindow()) << "the drag gives the activation back";
     EXPECT_EQ(main->control(ids::Text1), GetFocus()) << "and the keyboard to the box it was in";
 
+    main->Text3.setText(L"100");
+    EXPECT_EQ(frmCircle2.hwnd(), WindowFromPoint({410, 400})) << "edits while shown do not move the markers";
+    main->Text3.setText(L"410");
+    clickCheck1();
+    EXPECT_FALSE(frmCircle2.visible());
+    clickCheck1();
+    EXPECT_EQ(frmCircle2.hwnd(), WindowFromPoint({410, 400})) << "shown again where it was dropped";
 }
 
 TEST_F(MainCommands, APositionThatIsNotANumberLeavesItsMarkerWhereItWas) {

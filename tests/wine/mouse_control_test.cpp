@@ -62,6 +62,20 @@ POINT cursor() {
     return p;
 }
 
+TEST(MouseControl, KeepsItsSizeWhenMoved) {
+    Probe host({40, 40, 540, 140});
+    Win32MousePlatform platform;
+    MtyMouse mouse(platform);
+    ASSERT_TRUE(mouse.create(host.hwnd(), 42, wp::win::Dpi{96}, 416, 8));
+    RECT before{}, after{};
+    GetWindowRect(mouse.hwnd(), &before);
+    MoveWindow(mouse.hwnd(), 10, 20, 200, 300, TRUE);
+    GetWindowRect(mouse.hwnd(), &after);
+    EXPECT_EQ(before.right - before.left, after.right - after.left);
+    EXPECT_EQ(before.bottom - before.top, after.bottom - after.top);
+    EXPECT_EQ(before.left - 406, after.left) << "moved";
+}
+
 TEST(MouseControl, MovesTheRealPointer) {
     wp::test::PointerGuard guard;
     Probe host({50, 300, 550, 400});
