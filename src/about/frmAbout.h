@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "about/shell_port.h"
-#include "app/app_info.h"
 #include "core/about_motion.h"
+#include "core/app_info.h"
 #include "win/dpi.h"
 #include "win/handle.h"
 #include "win/picture_box.h"

@@ -4,8 +4,8 @@
 #include <iterator>
 
 #include "about/frmAbout.h"
-#include "app/app_info.h"
 #include "app/frmMain_ids.h"
+#include "core/app_info.h"
 #include "core/interval.h"
 #include "core/marker_geometry.h"
 #include "core/numbers.h"
