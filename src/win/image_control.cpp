@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "win/controls.h"
 #include "win/text.h"
 
 namespace wp::win {
@@ -19,7 +20,7 @@ bool ImageControl::create(const Args& args, Dpi dpi) {
     window.width = dpi.scale(args.rect.width);
     window.height = dpi.scale(args.rect.height);
     window.parent = args.parent;
-    window.menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id));
+    window.menu = idAsMenu(args.id);
     if (!Window::create(ClassInfo{L"WanderpointImage", 0, nullptr}, window)) return false;
     loadIcon();
     return true;
@@ -30,17 +31,8 @@ HWND ImageControl::toolTip() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     // Not owned by the window: this control destroys it with itself, whatever goes first.
-    tip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                               appInstance(), nullptr));
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = hwnd();
-    tool.uId = reinterpret_cast<UINT_PTR>(hwnd());
-    std::wstring tip = windowText(hwnd()); // the tip is the control's text; the tool tip keeps a copy
-    tool.lpszText = tip.data();
-    SendMessageW(tip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    tip_.reset(createToolTips(nullptr));
+    addToolTip(tip_.get(), hwnd(), windowText(hwnd()).c_str()); // the tip is the control's text
     return tip_.get();
 }
 
