@@ -322,6 +322,18 @@ void FrmAbout::onMouseUp(std::int32_t button, WPARAM keys, LPARAM at) {
     imgLogo_MouseUp(button, shiftOf(keys), GET_X_LPARAM(at) - logo_.left, GET_Y_LPARAM(at) - logo_.top);
 }
 
+// Capture taken away mid-press: no release will come, so the logo must not go on following.
+void FrmAbout::onCaptureChanged(HWND taker) {
+    if (!logoPressed_ || taker == hwnd()) return;
+    logoPressed_ = false;
+    imgLogo_MouseUp(0, 0, 0, 0);
+}
+
+void FrmAbout::stopTimers() {
+    tmrScroll.setEnabled(false);
+    Timer1.setEnabled(false);
+}
+
 LRESULT FrmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // This window keeps the scale it opened at: the form does not follow a change of it here.
     if (message != WM_DPICHANGED)
@@ -359,11 +371,7 @@ LRESULT FrmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         onMouseUp(buttonOf(message), wParam, lParam);
         return 0;
     case WM_CAPTURECHANGED:
-        // Capture taken away mid-press: no release will come, so the logo must not go on following.
-        if (logoPressed_ && reinterpret_cast<HWND>(lParam) != hwnd()) {
-            logoPressed_ = false;
-            imgLogo_MouseUp(0, 0, 0, 0);
-        }
+        onCaptureChanged(reinterpret_cast<HWND>(lParam));
         return 0;
     case WM_TIMER:
         if (wParam == tmrScrollId) tmrScroll_Timer();
@@ -372,13 +380,11 @@ LRESULT FrmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         // The other windows take input again before this one goes, so that activation returns to them.
         enableOtherWindows();
-        tmrScroll.setEnabled(false);
-        Timer1.setEnabled(false);
+        stopTimers();
         destroy();
         return 0;
     case WM_DESTROY:
-        tmrScroll.setEnabled(false);
-        Timer1.setEnabled(false);
+        stopTimers();
         return 0;
     default:
         break;

@@ -77,6 +77,8 @@ private:
     void moveLogo(POINT topLeft);
     void onMouseDown(std::int32_t button, WPARAM keys, LPARAM at);
     void onMouseUp(std::int32_t button, WPARAM keys, LPARAM at);
+    void onCaptureChanged(HWND taker);
+    void stopTimers();
     void disableOtherWindows();
     void enableOtherWindows();
     win::Dpi dpi() const { return form_.dpi(); }

@@ -78,6 +78,7 @@ public:
 
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    static std::wstring statusLine(std::int32_t seconds, int position, const std::wstring& x, const std::wstring& y);
     win::FormDesign design();
     void createControls();
     void createImages();

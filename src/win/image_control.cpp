@@ -98,6 +98,15 @@ void ImageControl::paint(HDC dc) {
     if (focused_ && !(uiState & UISF_HIDEFOCUS)) DrawFocusRect(dc, &client);
 }
 
+// A press dragged off the picture before release is no click, as with a button.
+void ImageControl::released(POINT at) {
+    const bool wasPressed = pressed_;
+    ReleaseCapture();
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    if (wasPressed && PtInRect(&client, at) && onClick_) onClick_();
+}
+
 LRESULT ImageControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
@@ -128,16 +137,9 @@ LRESULT ImageControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         pressed_ = true;
         SetCapture(hwnd());
         return 0;
-    case WM_LBUTTONUP: {
-        const bool wasPressed = pressed_;
-        ReleaseCapture();
-        RECT client{};
-        GetClientRect(hwnd(), &client);
-        const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        // A press dragged off the picture before release is no click, as with a button.
-        if (wasPressed && PtInRect(&client, at) && onClick_) onClick_();
+    case WM_LBUTTONUP:
+        released({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
-    }
     case WM_CAPTURECHANGED:
         pressed_ = false;
         return 0;
