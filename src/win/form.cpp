@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 #include "win/window.h"
 
@@ -56,7 +57,8 @@ HWND Form::control(int id) const {
 }
 
 void Form::layout() {
-    fonts_.clear();
+    // The old fonts go only once no control uses them.
+    std::vector<Font> old = std::exchange(fonts_, {});
     for (const FontSpec& spec : design_.fonts)
         fonts_.push_back(createFont(spec, dpi_));
     for (std::size_t i = 0; i < controls_.size(); ++i) {
@@ -68,16 +70,15 @@ void Form::layout() {
     if (design_.laidOut) design_.laidOut();
 }
 
-bool Form::command(WPARAM wParam) {
+void Form::command(WPARAM wParam) {
     const int id = LOWORD(wParam);
     const UINT notification = HIWORD(wParam);
     const auto route = std::find_if(routes_.begin(), routes_.end(),
                                     [&](const Route& r) { return r.id == id && r.notification == notification; });
-    if (route == routes_.end()) return false;
-    // The handler may open a window that routes commands of its own; this one's list stays as it is.
+    if (route == routes_.end()) return;
+    // A handler can reopen the window, which makes the routes anew: the running one must outlive that.
     const std::function<void()> run = route->run;
     run();
-    return true;
 }
 
 std::optional<LRESULT> Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {

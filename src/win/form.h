@@ -90,9 +90,8 @@ public:
     // A command that is no control of the table (a menu item).
     void onCommand(int id, std::function<void()> handler);
     // WM_COMMAND to its handler and WM_DPICHANGED to a new layout; nothing for other messages.
+    // Give it every message of the window first: it also sees the window's end.
     std::optional<LRESULT> handle(UINT message, WPARAM wParam, LPARAM lParam);
-    // Routes one WM_COMMAND; false when no handler takes it.
-    bool command(WPARAM wParam);
 
     // Sizes the window so its client area has the given size.
     void sizeWindow(SIZE client) const;
@@ -113,6 +112,8 @@ private:
         std::function<void()> run;
     };
     void addRoute(const FormRow& row, HWND control);
+    // Runs the handler of one WM_COMMAND, when one takes it.
+    void command(WPARAM wParam);
 
     HWND window_ = nullptr;
     Dpi dpi_;
