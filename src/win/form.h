@@ -46,16 +46,12 @@ struct FormRow {
         fit = how;
         return std::move(*this);
     }
-    FormRow limitedTo(int characters) && {
-        maxChars = characters;
+    FormRow tip(const wchar_t* shown) && {
+        toolTip = shown;
         return std::move(*this);
     }
-    FormRow tip(const wchar_t* text_) && {
-        toolTip = text_;
-        return std::move(*this);
-    }
-    FormRow inside(HWND parent_) && {
-        parent = parent_;
+    FormRow inside(HWND container) && {
+        parent = container;
         return std::move(*this);
     }
 
