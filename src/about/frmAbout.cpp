@@ -1,7 +1,6 @@
 #include "about/frmAbout.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <algorithm>
 #include <string>
@@ -15,21 +14,9 @@
 namespace wp::about {
 namespace ids = about_ids;
 using win::DesignRect;
+using win::FormRow;
 
 namespace {
-
-MouseButton buttonOf(UINT message) {
-    switch (message) {
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-        return RightButton;
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-        return MiddleButton;
-    default:
-        return LeftButton;
-    }
-}
 
 constexpr int clientWidth96 = 312;
 constexpr int clientHeight96 = 213;
@@ -49,31 +36,8 @@ constexpr int line1Width = 2;
 constexpr wchar_t disclaimer[] = L"Use this product at your own risk. Do not blame me if anything goes wrong. If you "
                                  L"don't agree with this, then stop using this product.";
 
-struct LabelDesign {
-    int id;
-    DWORD style;
-    DesignRect rect; // lblComments: in picCont's client area
-};
-
 constexpr DWORD label = SS_NOPREFIX;
-const LabelDesign labels[] = {
-    {ids::lblTit, label | SS_CENTER, {96, 0, 217, 33}},
-    {ids::lblVersion, label | SS_CENTER, {104, 32, 209, 16}},
-    {ids::lblComments, label | SS_CENTER, {8, 0, 198, 104}},
-    {ids::lblDisc, label | SS_LEFT | SS_NOTIFY, {8, 104, 89, 89}},
-    {ids::lblCopyright, label | SS_CENTER, {96, 176, 216, 13}},
-    {ids::lblWeb, label | SS_LEFT | SS_NOTIFY, {0, 195, 141, 16}},
-    {ids::lblEmail, label | SS_CENTER | SS_NOTIFY, {144, 195, 165, 16}},
-};
-
-// The modifier keys as the mouse handlers take them.
-std::int32_t shiftOf(WPARAM keys) {
-    std::int32_t shift = 0;
-    if (keys & MK_SHIFT) shift |= ShiftKey;
-    if (keys & MK_CONTROL) shift |= CtrlKey;
-    if (GetKeyState(VK_MENU) < 0) shift |= AltKey;
-    return shift;
-}
+enum Fonts { arialFont, titleFont, commentsFont, disclaimerFont, copyrightFont };
 
 SIZE textExtent(HWND control, HFONT font, const std::wstring& text, UINT format, int width) {
     win::WindowDC dc(control);
@@ -104,48 +68,25 @@ HWND FrmAbout::control(int id) const {
 }
 
 bool FrmAbout::load(HWND owner) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-
-    dpi_ = win::dpiOf(owner);
-    RECT frame{0, 0, dpi_.scale(clientWidth96), dpi_.scale(clientHeight96)};
-    AdjustWindowRectExForDpi(&frame, frameStyle, FALSE, frameExStyle, dpi_.value);
     background_.reset(CreateSolidBrush(backColour));
     CreateArgs args;
     args.exStyle = frameExStyle;
     args.title = caption;
     args.style = frameStyle;
-    args.width = frame.right - frame.left;
-    args.height = frame.bottom - frame.top;
     args.parent = owner;
     ClassInfo windowClass{L"WanderpointAbout"};
     windowClass.background = nullptr;
     if (!create(windowClass, args)) return false;
 
+    form_.attach(hwnd(), win::dpiOf(owner));
+    form_.sizeWindow({dpi().scale(clientWidth96), dpi().scale(clientHeight96)});
     createControls();
     Form_Load();
     fitTexts();
-    placeCentred(owner);
+    // Centred on the owner at the size the texts asked for.
+    form_.sizeWindow({dpi().scale(clientWidth96) + grown_.cx, dpi().scale(clientHeight96) + grown_.cy});
+    form_.centre(owner);
     return true;
-}
-
-// Centred on the owner at the size the texts asked for, and kept on the screen, so that its close
-// box can be reached.
-void FrmAbout::placeCentred(HWND owner) {
-    RECT frame{0, 0, dpi_.scale(clientWidth96) + grown_.cx, dpi_.scale(clientHeight96) + grown_.cy};
-    AdjustWindowRectExForDpi(&frame, frameStyle, FALSE, frameExStyle, dpi_.value);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    MONITORINFO monitor{sizeof monitor};
-    GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
-    RECT centre = work;
-    if (owner) GetWindowRect(owner, &centre);
-    int x = centre.left + (centre.right - centre.left - width) / 2;
-    int y = centre.top + (centre.bottom - centre.top - height) / 2;
-    x = std::max<int>(work.left, std::min<int>(x, work.right - width));
-    y = std::max<int>(work.top, std::min<int>(y, work.bottom - height));
-    SetWindowPos(hwnd(), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The disclaimer grows downwards and pushes the band with the links down; the links grow sideways,
@@ -157,7 +98,7 @@ void FrmAbout::fitTexts() {
     SIZE mail = win::growToText(control(ids::lblEmail), win::Grow::Wider);
     if (mail.cx > 0) {
         // The centred mail text fills a grown label to its left edge, where the line is: keep it clear.
-        const int clear = 2 * dpi_.scale(line1Width);
+        const int clear = 2 * dpi().scale(line1Width);
         const RECT r = rectOf(control(ids::lblEmail), hwnd());
         SetWindowPos(control(ids::lblEmail), nullptr, 0, 0, r.right - r.left + 2 * clear, r.bottom - r.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -173,65 +114,49 @@ void FrmAbout::fitTexts() {
                      title.bottom - title.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The labels' texts are set on loading. lblComments stands in picCont's client area.
+win::FormDesign FrmAbout::design() {
+    const auto on = [this](void (FrmAbout::*handler)()) { return win::call(this, handler); };
+    constexpr DWORD link = label | SS_NOTIFY;
+    // clang-format off
+    return {
+        {{L"Arial", 975}, {L"Arial Black", 1800, false, true}, {L"MS Sans Serif", 975}, {L"Arial", 675},
+         {L"MS Sans Serif", 825, true}},
+        {
+            {ids::lblTit, L"STATIC", L"", label | SS_CENTER, 0, {96, 0, 217, 33}, titleFont},
+            {ids::lblVersion, L"STATIC", L"", label | SS_CENTER, 0, {104, 32, 209, 16}, arialFont},
+            FormRow{ids::lblComments, L"STATIC", L"", label | SS_CENTER, 0, {8, 0, 198, 104}, commentsFont}
+                .inside(picCont.hwnd()),
+            FormRow{ids::lblDisc, L"STATIC", disclaimer, link | SS_LEFT, 0, {8, 104, 89, 89}, disclaimerFont}
+                .tip(L"Disclaimer"),
+            {ids::lblCopyright, L"STATIC", L"", label | SS_CENTER, 0, {96, 176, 216, 13}, copyrightFont},
+            FormRow{ids::lblWeb, L"STATIC", L"", link | SS_LEFT, 0, {0, 195, 141, 16}, arialFont,
+                    on(&FrmAbout::lblWeb_Click)}.tip(L"Web site"),
+            FormRow{ids::lblEmail, L"STATIC", L"", link | SS_CENTER, 0, {144, 195, 165, 16}, arialFont,
+                    on(&FrmAbout::lblEmail_Click)}.tip(L"E-mail"),
+        },
+    };
+    // clang-format on
+}
+
 void FrmAbout::createControls() {
-    titleFont_ = win::createFont({L"Arial Black", 1800, false, true}, dpi_);
-    arialFont_ = win::createFont({L"Arial", 975}, dpi_);
-    commentsFont_ = win::createFont({L"MS Sans Serif", 975}, dpi_);
-    disclaimerFont_ = win::createFont({L"Arial", 675}, dpi_);
-    copyrightFont_ = win::createFont({L"MS Sans Serif", 825, true}, dpi_);
-
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
     picCont.create(hwnd(), ids::picCont, backColour);
-    win::placeControl(picCont.hwnd(), picContRect, dpi_);
-    for (const LabelDesign& design : labels) {
-        const HWND parent = design.id == ids::lblComments ? picCont.hwnd() : hwnd();
-        const HWND child = win::createControl(parent, {L"STATIC", L"", design.style, 0, design.rect, design.id}, dpi_);
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(design.id)), FALSE);
-    }
-    SetWindowTextW(control(ids::lblDisc), disclaimer);
+    win::placeControl(picCont.hwnd(), picContRect, dpi());
+    form_.create(design());
+    form_.layout();
 
-    logo_ = {dpi_.scale(logoRect.left), dpi_.scale(logoRect.top), dpi_.scale(logoRect.left + logoRect.width),
-             dpi_.scale(logoRect.top + logoRect.height)};
+    logo_ = {dpi().scale(logoRect.left), dpi().scale(logoRect.top), dpi().scale(logoRect.left + logoRect.width),
+             dpi().scale(logoRect.top + logoRect.height)};
     logoPicture_.reset(static_cast<HBITMAP>(
         LoadImageW(win::appInstance(), MAKEINTRESOURCEW(IDB_ABOUT_LOGO), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     hand_ = static_cast<HCURSOR>(
         LoadImageW(win::appInstance(), MAKEINTRESOURCEW(IDC_POINTING_HAND), IMAGE_CURSOR, 0, 0, LR_SHARED));
-
-    // Owned by this window, so it goes with it.
-    toolTips_ =
-        CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, win::appInstance(), nullptr);
-    addToolTip(ids::lblDisc, L"Disclaimer");
-    addToolTip(ids::lblWeb, L"Web site");
-    addToolTip(ids::lblEmail, L"E-mail");
     makeLinksKeyboardReachable();
 
     tmrScroll.attach(hwnd());
     Timer1.attach(hwnd());
-}
-
-void FrmAbout::addToolTip(int id, const wchar_t* text) {
-    if (!toolTips_) return;
-    TOOLINFOW tool{sizeof tool};
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = hwnd();
-    tool.uId = reinterpret_cast<UINT_PTR>(control(id));
-    tool.lpszText = const_cast<wchar_t*>(text);
-    SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-HFONT FrmAbout::fontOf(int id) const {
-    switch (id) {
-    case ids::lblTit:
-        return titleFont_.get();
-    case ids::lblComments:
-        return commentsFont_.get();
-    case ids::lblDisc:
-        return disclaimerFont_.get();
-    case ids::lblCopyright:
-        return copyrightFont_.get();
-    default:
-        return arialFont_.get();
-    }
 }
 
 COLORREF FrmAbout::textColourOf(HWND child) const {
@@ -256,7 +181,7 @@ void FrmAbout::Form_Load() {
     const HWND title = control(ids::lblTit);
     const std::wstring titleText = win::toWide(info.Title);
     SetWindowTextW(title, titleText.c_str());
-    const SIZE fitted = textExtent(title, titleFont_.get(), titleText, DT_SINGLELINE, 0);
+    const SIZE fitted = textExtent(title, form_.font(titleFont), titleText, DT_SINGLELINE, 0);
     const RECT designed = rectOf(title, hwnd());
     SetWindowPos(title, nullptr, designed.left, designed.top, fitted.cx, fitted.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 
@@ -292,7 +217,7 @@ void FrmAbout::tmrScroll_Timer() {
     const RECT now = rectOf(comments, picCont.hwnd());
     const std::wstring text = win::windowText(comments);
     const int width = now.right - now.left;
-    const int height = textExtent(comments, commentsFont_.get(), text, DT_WORDBREAK | DT_CENTER, width).cy;
+    const int height = textExtent(comments, form_.font(commentsFont), text, DT_WORDBREAK | DT_CENTER, width).cy;
     SetWindowPos(comments, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     RECT container{};
@@ -310,7 +235,7 @@ void FrmAbout::tmrScroll_Timer() {
 void FrmAbout::Timer1_Timer() {
     Timer1.setInterval(logoFollowPeriod);
     if (!bMoveLogo) {
-        moveLogo({dpi_.scale(logoRect.left), dpi_.scale(logoRect.top)});
+        moveLogo({dpi().scale(logoRect.left), dpi().scale(logoRect.top)});
         return;
     }
     POINT pointer{};
@@ -350,16 +275,16 @@ void FrmAbout::moveLogo(POINT topLeft) {
 }
 
 void FrmAbout::paint(HDC dc) const {
-    const RECT band{dpi_.scale(shape1Rect.left), dpi_.scale(shape1Rect.top) + grown_.cy,
-                    dpi_.scale(shape1Rect.left + shape1Rect.width) + grown_.cx,
-                    dpi_.scale(shape1Rect.top + shape1Rect.height) + grown_.cy};
+    const RECT band{dpi().scale(shape1Rect.left), dpi().scale(shape1Rect.top) + grown_.cy,
+                    dpi().scale(shape1Rect.left + shape1Rect.width) + grown_.cx,
+                    dpi().scale(shape1Rect.top + shape1Rect.height) + grown_.cy};
     win::Brush blue(CreateSolidBrush(RGB(0, 0, 255)));
     FillRect(dc, &band, blue.get());
     {
-        win::Pen pen(CreatePen(PS_SOLID, dpi_.scale(line1Width), RGB(128, 255, 255)));
+        win::Pen pen(CreatePen(PS_SOLID, dpi().scale(line1Width), RGB(128, 255, 255)));
         win::SelectedObject selected(dc, pen.get());
-        MoveToEx(dc, dpi_.scale(line1From.x) + lineShift_, dpi_.scale(line1From.y) + grown_.cy, nullptr);
-        LineTo(dc, dpi_.scale(line1To.x) + lineShift_, dpi_.scale(line1To.y) + grown_.cy);
+        MoveToEx(dc, dpi().scale(line1From.x) + lineShift_, dpi().scale(line1From.y) + grown_.cy, nullptr);
+        LineTo(dc, dpi().scale(line1To.x) + lineShift_, dpi().scale(line1To.y) + grown_.cy);
     }
     if (logoPicture_) {
         win::MemoryDC source(CreateCompatibleDC(dc));
@@ -372,24 +297,15 @@ void FrmAbout::paint(HDC dc) const {
     }
 }
 
-void FrmAbout::onMouseDown(std::int32_t button, WPARAM keys, LPARAM at) {
-    const POINT p{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
-    if (!logoPressed_ && !PtInRect(&logo_, p)) return;
-    logoPressed_ = true;
-    SetCapture(hwnd());
-    imgLogo_MouseDown(button, shiftOf(keys), p.x - logo_.left, p.y - logo_.top);
-}
-
-void FrmAbout::onMouseUp(std::int32_t button, WPARAM keys, LPARAM at) {
-    if (!logoPressed_) return;
-    if (!(keys & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) {
-        logoPressed_ = false;
-        ReleaseCapture();
-    }
-    imgLogo_MouseUp(button, shiftOf(keys), GET_X_LPARAM(at) - logo_.left, GET_Y_LPARAM(at) - logo_.top);
+void FrmAbout::stopTimers() {
+    tmrScroll.setEnabled(false);
+    Timer1.setEnabled(false);
 }
 
 LRESULT FrmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // This window keeps the scale it opened at: the form does not follow a change of it here.
+    if (message != WM_DPICHANGED)
+        if (const auto handled = form_.handle(message, wParam, lParam)) return *handled;
     switch (message) {
     case WM_ERASEBKGND:
         return eraseWith(background_.get(), wParam);
@@ -404,14 +320,6 @@ LRESULT FrmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         SetBkMode(dc, TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
     }
-    case WM_COMMAND:
-        if (HIWORD(wParam) == STN_CLICKED) {
-            if (LOWORD(wParam) == ids::lblWeb)
-                lblWeb_Click();
-            else if (LOWORD(wParam) == ids::lblEmail)
-                lblEmail_Click();
-        }
-        return 0;
     case WM_SETCURSOR: {
         const int id = GetDlgCtrlID(reinterpret_cast<HWND>(wParam));
         if (hand_ && (id == ids::lblWeb || id == ids::lblEmail) && LOWORD(lParam) == HTCLIENT) {
@@ -423,19 +331,11 @@ LRESULT FrmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        onMouseDown(buttonOf(message), wParam, lParam);
-        return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-        onMouseUp(buttonOf(message), wParam, lParam);
-        return 0;
     case WM_CAPTURECHANGED:
-        // Capture taken away mid-press: no release will come, so the logo must not go on following.
-        if (logoPressed_ && reinterpret_cast<HWND>(lParam) != hwnd()) {
-            logoPressed_ = false;
-            imgLogo_MouseUp(0, 0, 0, 0);
-        }
+        onLogoMouse(message, wParam, lParam);
         return 0;
     case WM_TIMER:
         if (wParam == tmrScrollId)
@@ -446,13 +346,11 @@ LRESULT FrmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         // The other windows take input again before this one goes, so that activation returns to them.
         enableOtherWindows();
-        tmrScroll.setEnabled(false);
-        Timer1.setEnabled(false);
+        stopTimers();
         destroy();
         return 0;
     case WM_DESTROY:
-        tmrScroll.setEnabled(false);
-        Timer1.setEnabled(false);
+        stopTimers();
         return 0;
     default:
         break;

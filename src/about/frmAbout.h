@@ -8,9 +8,10 @@
 #include <vector>
 
 #include "about/shell_port.h"
-#include "app/app_info.h"
 #include "core/about_motion.h"
+#include "core/app_info.h"
 #include "win/dpi.h"
+#include "win/form.h"
 #include "win/handle.h"
 #include "win/picture_box.h"
 #include "win/window.h"
@@ -69,26 +70,26 @@ private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool preTranslateMessage(MSG& msg) override;
     void makeLinksKeyboardReachable();
+    win::FormDesign design();
     void createControls();
-    void addToolTip(int id, const wchar_t* text);
     void paint(HDC dc) const;
     void fitTexts();
-    void placeCentred(HWND owner);
     void moveLogo(POINT topLeft);
+    void onLogoMouse(UINT message, WPARAM wParam, LPARAM lParam);
     void onMouseDown(std::int32_t button, WPARAM keys, LPARAM at);
     void onMouseUp(std::int32_t button, WPARAM keys, LPARAM at);
+    void onCaptureChanged(HWND taker);
+    void stopTimers();
     void disableOtherWindows();
     void enableOtherWindows();
-    HFONT fontOf(int id) const;
+    win::Dpi dpi() const { return form_.dpi(); }
     COLORREF textColourOf(HWND label) const;
 
     AboutDeps deps_;
-    win::Dpi dpi_;
+    win::Form form_;
     win::Brush background_;
-    win::Font titleFont_, arialFont_, commentsFont_, disclaimerFont_, copyrightFont_;
     win::Bitmap logoPicture_;
     HCURSOR hand_ = nullptr; // a shared resource: not destroyed
-    HWND toolTips_ = nullptr;
     COLORREF versionColour_ = RGB(0, 0, 255);
     COLORREF copyrightColour_ = RGB(0, 0, 0);
     RECT logo_{};

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "app/app_info.h"
+#include "core/app_info.h"
 #include "core/key_press.h"
 #include "core/macro_file.h"
 #include "core/macro_runner.h"

@@ -11,6 +11,7 @@
 #include "sidebar/side_bar.h"
 #include "win/controls.h"
 #include "win/execution_state.h"
+#include "win/form.h"
 #include "win/handle.h"
 #include "win/image_control.h"
 #include "win/picture_box.h"
@@ -77,22 +78,20 @@ public:
 
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    static std::wstring statusLine(std::int32_t seconds, int position, const std::wstring& x, const std::wstring& y);
+    win::FormDesign design();
     void createControls();
     void createImages();
     void placeImages();
-    void layout();
+    void laidOut();
     void fitStatusLine();
-    void placeWindow(int clientWidth, int clientHeight, bool centre);
-    void onCommand(int id, int notification);
     void writeStatus(std::int32_t seconds, int position);
-    void movePointerTo(const win::TextBox& x, const win::TextBox& y);
     std::int16_t intervalWholeSeconds() const;
     void holdAwake(bool awake);
 
     MainWindowDeps deps_;
     char decimalSeparator_;
-    win::Dpi dpi_;
-    win::Font regularFont_, boldFont_, arialFont_;
+    win::Form form_;
     // Where the markers of the two positions write their centre after a drag.
     markers::TextBoxTarget position1Boxes_{Text1, Text2};
     markers::TextBoxTarget position2Boxes_{Text3, Text4};

@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "app/app_info.h"
 #include "app/command_line_run.h"
 #include "app/frmMain.h"
+#include "core/app_info.h"
 #include "macro/file_dialogs.h"
 #include "macro/frmMacro.h"
 #include "macro/circle3_port.h"

@@ -11,7 +11,7 @@
 
 #include "core/mouse_arithmetic.h"
 #include "core/mouse_curve.h"
-#include "mouse/mouse_platform.h"
+#include "core/mouse_platform.h"
 
 namespace wp::mouse {
 

@@ -8,58 +8,27 @@
 #include "core/numbers.h"
 #include "macro/frmMacro_ids.h"
 #include "res/resource.h"
+#include "win/pointer_port.h"
 #include "win/text.h"
 
 namespace wp::macro {
 namespace ids = macro_ids;
 using win::DesignRect;
+using win::Fit;
+using win::FormRow;
 
 namespace {
-
-struct ControlDesign {
-    int id;
-    const wchar_t* className;
-    const wchar_t* text;
-    DWORD style;
-    DWORD exStyle;
-    DesignRect rect; // client pixels at 96 DPI; the controls of Frame1 carry its offset (272, 80)
-};
 
 constexpr int clientWidth96 = 443;
 constexpr int clientHeight96 = 214;
 constexpr int frameLeft = 272;
 constexpr int frameTop = 80;
-constexpr DWORD buttonStyle = WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON | BS_MULTILINE;
-constexpr DWORD optionStyle = WS_TABSTOP | BS_RADIOBUTTON;
-constexpr DWORD editStyle = WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL;
-constexpr DWORD labelStyle = SS_LEFT | SS_NOPREFIX;
-
-// In tab order. The frame's controls are placed on the window itself, so that every control
-// reports to the window; Image1 and the mouse component take no focus and come last.
-const ControlDesign designTable[] = {
-    {ids::lstCommand, L"LISTBOX", L"", WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-     WS_EX_CLIENTEDGE, {8, 8, 145, 199}},
-    {ids::cmdAddCmd, L"BUTTON", L"Add command", buttonStyle, 0, {160, 8, 81, 41}},
-    {ids::cmdRemoveCmd, L"BUTTON", L"Remove Command", buttonStyle, 0, {160, 56, 81, 41}},
-    {ids::Frame1, L"BUTTON", L"Move to", WS_GROUP | BS_GROUPBOX, 0, {frameLeft, frameTop, 169, 89}},
-    {ids::txtY, L"EDIT", L"0", editStyle, WS_EX_CLIENTEDGE, {frameLeft + 88, frameTop + 32, 41, 19}},
-    {ids::txtX, L"EDIT", L"0", editStyle, WS_EX_CLIENTEDGE, {frameLeft + 24, frameTop + 32, 41, 19}},
-    {ids::Label2, L"STATIC", L"Y:", WS_GROUP | labelStyle, 0, {frameLeft + 72, frameTop + 32, 13, 13}},
-    {ids::Label1, L"STATIC", L"X:", WS_GROUP | labelStyle, 0, {frameLeft + 8, frameTop + 32, 13, 13}},
-    {ids::optCommands0 + 0, L"BUTTON", L"Left Click", WS_GROUP | optionStyle, 0, {256, 16, 113, 17}},
-    {ids::optCommands0 + 1, L"BUTTON", L"Right Click", optionStyle, 0, {256, 32, 113, 17}},
-    {ids::optCommands0 + 2, L"BUTTON", L"Left double click", optionStyle, 0, {256, 48, 113, 17}},
-    {ids::optCommands0 + 3, L"BUTTON", L"Right Double Click", optionStyle, 0, {256, 64, 113, 17}},
-    {ids::optCommands0 + 4, L"BUTTON", L"", optionStyle, 0, {256, 80, 13, 17}},
-    {ids::optCommands0 + 5, L"BUTTON", L"Wait (sec)", optionStyle, 0, {256, 176, 113, 17}},
-    {ids::txtSleep, L"EDIT", L"", editStyle, WS_EX_CLIENTEDGE, {328, 176, 33, 19}},
-    {ids::optCommands0 + 6, L"BUTTON", L"Repeat", WS_GROUP | optionStyle, 0, {256, 192, 65, 17}},
-    {ids::cmdRun, L"BUTTON", L"Run", buttonStyle, 0, {160, 168, 81, 41}},
-    {ids::ChkShowHelper, L"BUTTON", L"Show Helper", WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, 0,
-     {frameLeft + 16, frameTop + 64, 129, 17}},
-    {ids::Image1, L"STATIC", L"", WS_GROUP | SS_ICON | SS_NOTIFY | SS_REALSIZECONTROL, 0,
-     {frameLeft + 136, frameTop + 32, 32, 32}},
-};
+// Overlapping controls must not paint over the one stacked above them.
+constexpr DWORD clip = WS_CLIPSIBLINGS;
+constexpr DWORD buttonStyle = clip | WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON | BS_MULTILINE;
+constexpr DWORD optionStyle = clip | WS_TABSTOP | BS_RADIOBUTTON;
+constexpr DWORD editStyle = clip | WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL;
+constexpr DWORD labelStyle = clip | WS_GROUP | SS_LEFT | SS_NOPREFIX;
 
 // The controls of the input lock; the labels go with the frame they stand in.
 constexpr int lockedControls[] = {
@@ -95,6 +64,58 @@ win::Menu createMenuBar() {
 
 } // namespace
 
+// In tab order. The frame's controls are placed on the window itself, so that every control
+// reports to the window; Image1 and the mouse component take no focus and come last.
+win::FormDesign FrmMacro::design() {
+    const auto on = [this](void (FrmMacro::*handler)()) { return win::call(this, handler); };
+    const auto option = [this](int index, const wchar_t* text, DWORD style, DesignRect rect) {
+        const auto click = [this, index] { optionClicked(index); };
+        return FormRow{ids::optCommands0 + index, L"BUTTON", text, style, 0, rect, 0, click}.fits(Fit::Wider);
+    };
+    const auto box = [](int id, const wchar_t* text, DesignRect rect, int maxChars, std::function<void()> onChange) {
+        FormRow row{id, L"EDIT", text, editStyle, WS_EX_CLIENTEDGE, rect, 0, std::move(onChange)};
+        row.maxChars = maxChars;
+        return row;
+    };
+    constexpr int x = frameLeft;
+    constexpr int y = frameTop;
+    constexpr DWORD list = clip | WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+    constexpr DWORD check = clip | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX;
+    constexpr DWORD picture = clip | WS_GROUP | SS_ICON | SS_NOTIFY | SS_REALSIZECONTROL;
+    // clang-format off
+    return {
+        {{L"MS Sans Serif", 825}},
+        {
+            {ids::lstCommand, L"LISTBOX", L"", list, WS_EX_CLIENTEDGE, {8, 8, 145, 199}},
+            {ids::cmdAddCmd, L"BUTTON", L"Add command", buttonStyle, 0, {160, 8, 81, 41}, 0,
+             on(&FrmMacro::cmdAddCmd_Click)},
+            {ids::cmdRemoveCmd, L"BUTTON", L"Remove Command", buttonStyle, 0, {160, 56, 81, 41}, 0,
+             on(&FrmMacro::cmdRemoveCmd_Click)},
+            {ids::Frame1, L"BUTTON", L"Move to", clip | WS_GROUP | BS_GROUPBOX, 0, {x, y, 169, 89}},
+            box(ids::txtY, L"0", {x + 88, y + 32, 41, 19}, coordinateMaxChars, on(&FrmMacro::txtY_Change)).drives(txtY),
+            box(ids::txtX, L"0", {x + 24, y + 32, 41, 19}, coordinateMaxChars, on(&FrmMacro::txtX_Change)).drives(txtX),
+            {ids::Label2, L"STATIC", L"Y:", labelStyle, 0, {x + 72, y + 32, 13, 13}},
+            {ids::Label1, L"STATIC", L"X:", labelStyle, 0, {x + 8, y + 32, 13, 13}},
+            option(0, L"Left Click", WS_GROUP | optionStyle, {256, 16, 113, 17}),
+            option(1, L"Right Click", optionStyle, {256, 32, 113, 17}),
+            option(2, L"Left double click", optionStyle, {256, 48, 113, 17}),
+            option(3, L"Right Double Click", optionStyle, {256, 64, 113, 17}),
+            option(4, L"", optionStyle, {256, 80, 13, 17}),
+            option(5, L"Wait (sec)", optionStyle, {256, 176, 113, 17}),
+            box(ids::txtSleep, L"", {328, 176, 33, 19}, secondsMaxChars, on(&FrmMacro::txtSleep_Change))
+                .drives(txtSleep),
+            option(6, L"Repeat", WS_GROUP | optionStyle, {256, 192, 65, 17}),
+            {ids::cmdRun, L"BUTTON", L"Run", buttonStyle, 0, {160, 168, 81, 41}, 0, on(&FrmMacro::cmdRun_Click)},
+            FormRow{ids::ChkShowHelper, L"BUTTON", L"Show Helper", check, 0, {x + 16, y + 64, 129, 17}, 0,
+                    on(&FrmMacro::ChkShowHelper_Click)}.drives(ChkShowHelper).fits(Fit::Wider),
+            FormRow{ids::Image1, L"STATIC", L"", picture, 0, {x + 136, y + 32, 32, 32}, 0, on(&FrmMacro::Image1_Click)}
+                .tip(L"Test position"),
+        },
+        on(&FrmMacro::laidOut),
+    };
+    // clang-format on
+}
+
 FrmMacro::FrmMacro(MacroWindowDeps deps)
     : Cmdg(deps.dialogs), mtyMouse1(deps.mouse), deps_(std::move(deps)), decimalSeparator_(win::userDecimalSeparator()) {}
 
@@ -124,22 +145,9 @@ void FrmMacro::show(int showCommand) {
     if (!create(ClassInfo{L"WanderpointMacro"}, args)) return;
     (void)menu.release(); // the window's now
 
-    dpi_ = win::dpiOf(hwnd());
-    RECT frame{0, 0, dpi_.scale(clientWidth96), dpi_.scale(clientHeight96)};
-    AdjustWindowRectExForDpi(&frame, style, TRUE, 0, dpi_.value);
-    int width = frame.right - frame.left;
-    int height = frame.bottom - frame.top;
-    SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
-    // The menu bar's real height can differ from the estimate: size the client area exactly.
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    width += dpi_.scale(clientWidth96) - client.right;
-    height += dpi_.scale(clientHeight96) - client.bottom;
-    MONITORINFO monitor{sizeof monitor};
-    GetMonitorInfoW(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
-    SetWindowPos(hwnd(), nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    form_.attach(hwnd(), win::dpiOf(hwnd()));
+    form_.sizeWindow({form_.dpi().scale(clientWidth96), form_.dpi().scale(clientHeight96)});
+    form_.centre();
 
     createControls();
     Form_Load();
@@ -149,64 +157,33 @@ void FrmMacro::show(int showCommand) {
 
 HWND FrmMacro::control(int id) const {
     if (!exists()) return nullptr;
-    for (const auto& [known, handle] : controls_)
-        if (known == id) return handle;
+    // The form keeps its controls by id: asking the system is a round trip to the window server, and
+    // the runner and Open look up a control for every entry.
+    if (const HWND made = form_.control(id)) return made;
     return GetDlgItem(hwnd(), id);
 }
 
 void FrmMacro::createControls() {
-    controls_.clear();
-    for (const ControlDesign& design : designTable) {
-        // Overlapping controls must not paint over the one stacked above them.
-        const HWND made = win::createControl(
-            hwnd(), {design.className, design.text, design.style | WS_CLIPSIBLINGS, design.exStyle, design.rect, design.id},
-            dpi_);
-        controls_.emplace_back(design.id, made);
-    }
+    form_.create(design());
     // The wait box lies over the right end of its option and must take the clicks there; the
     // frame lies under what it holds. Tab order does not follow from this: see moveFocusInTabOrder.
     SetWindowPos(control(ids::txtSleep), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowPos(control(ids::Frame1), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-
-    SendMessageW(control(ids::txtX), EM_LIMITTEXT, coordinateMaxChars, 0);
-    SendMessageW(control(ids::txtY), EM_LIMITTEXT, coordinateMaxChars, 0);
-    SendMessageW(control(ids::txtSleep), EM_LIMITTEXT, secondsMaxChars, 0);
     const HANDLE picture = LoadImageW(win::appInstance(), MAKEINTRESOURCEW(IDC_TEST_POSITION), IMAGE_CURSOR, 0, 0,
                                       LR_DEFAULTSIZE | LR_SHARED);
     SendMessageW(control(ids::Image1), STM_SETIMAGE, IMAGE_CURSOR, reinterpret_cast<LPARAM>(picture));
-
-    // The tool tip is owned by the window and goes with it.
-    const HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
-                                     win::appInstance(), nullptr);
-    TTTOOLINFOW tool{};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = hwnd();
-    tool.uId = reinterpret_cast<UINT_PTR>(control(ids::Image1));
-    tool.lpszText = const_cast<wchar_t*>(L"Test position");
-    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-
-    txtX.attach(control(ids::txtX), [this] { txtX_Change(); });
-    txtY.attach(control(ids::txtY), [this] { txtY_Change(); });
-    txtSleep.attach(control(ids::txtSleep), [this] { txtSleep_Change(); });
-    ChkShowHelper.attach(control(ids::ChkShowHelper), [this] { ChkShowHelper_Click(); });
+    form_.onCommand(ids::mnuNew, [this] { mnuNew_Click(); });
+    form_.onCommand(ids::mnuOpen, [this] { mnuOpen_Click(); });
+    form_.onCommand(ids::mnuSave, [this] { mnuSave_Click(); });
+    form_.onCommand(ids::mnuExit, [this] { mnuExit_Click(); });
+    form_.onCommand(ids::mnuEnableF9, [this] { mnuEnableF9_Click(); });
     tmrCheckShortcuKey.attach(hwnd());
-    mtyMouse1.create(hwnd(), ids::mtyMouse1, dpi_, mouseLeft96, mouseTop96);
-    layout();
+    mtyMouse1.create(hwnd(), ids::mtyMouse1, form_.dpi(), mouseLeft96, mouseTop96);
+    form_.layout();
 }
 
-void FrmMacro::layout() {
-    font_ = win::createFont({L"MS Sans Serif", 825}, dpi_);
-    for (const ControlDesign& design : designTable) {
-        const HWND child = control(design.id);
-        win::placeControl(child, design.rect, dpi_);
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
-    }
-    for (int id = ids::optCommands0; id <= ids::optCommands6; ++id)
-        win::growToText(control(id), win::Grow::Wider);
-    win::growToText(control(ids::ChkShowHelper), win::Grow::Wider);
-    // The wait box stands after its option's text, which a wider font can push under it.
+// The wait box stands after its option's text, which a wider font can push under it.
+void FrmMacro::laidOut() {
     const HWND wait = control(ids::optCommands0 + static_cast<int>(optWait));
     RECT option{}, box{};
     GetWindowRect(wait, &option);
@@ -338,9 +315,7 @@ void FrmMacro::ChkShowHelper_Click() {
 }
 
 void FrmMacro::Image1_Click() {
-    const auto x = wholeNumber(win::toUtf8(txtX.text()), decimalSeparator_);
-    const auto y = wholeNumber(win::toUtf8(txtY.text()), decimalSeparator_);
-    if (x && y) jumpPointer(deps_.pointer, x.value, y.value); // a box that is not a number: no move
+    win::jumpPointerTo(deps_.pointer, txtX, txtY, decimalSeparator_);
 }
 
 void FrmMacro::mnuEnableF9_Click() {
@@ -352,20 +327,22 @@ void FrmMacro::mnuEnableF9_Click() {
 
 // Tab follows the design's order, which differs from the controls' stacking (see createControls).
 bool FrmMacro::moveFocusInTabOrder(bool backwards) {
-    const int count = static_cast<int>(std::size(designTable));
+    const std::vector<FormRow>& rows = form_.rows();
+    const int count = static_cast<int>(rows.size());
     const HWND focus = GetFocus();
     int at = -1;
     for (int i = 0; i < count && at < 0; ++i) {
-        const HWND child = control(designTable[i].id);
+        const HWND child = control(rows[static_cast<std::size_t>(i)].id);
         if (child == focus || IsChild(child, focus)) at = i;
     }
     for (int step = 1; step <= count; ++step) {
         const int i = ((at < 0 ? (backwards ? count : -1) : at) + (backwards ? -step : step) + 2 * count) % count;
-        const HWND next = control(designTable[i].id);
+        const HWND next = control(rows[static_cast<std::size_t>(i)].id);
         if (!(GetWindowLongW(next, GWL_STYLE) & WS_TABSTOP) || !IsWindowEnabled(next) || !IsWindowVisible(next))
             continue;
         SetFocus(next);
-        if (designTable[i].className == std::wstring_view(L"EDIT")) SendMessageW(next, EM_SETSEL, 0, -1);
+        if (rows[static_cast<std::size_t>(i)].className == std::wstring_view(L"EDIT"))
+            SendMessageW(next, EM_SETSEL, 0, -1);
         return true;
     }
     return false;
@@ -384,72 +361,19 @@ bool FrmMacro::preTranslateMessage(MSG& msg) {
     return Window::preTranslateMessage(msg);
 }
 
-void FrmMacro::onCommand(int id, int notification) {
-    if (id >= ids::optCommands0 && id <= ids::optCommands6) {
-        if (notification != BN_CLICKED) return;
-        const int index = id - ids::optCommands0;
-        for (int i = 0; i < optionCount; ++i)
-            SendMessageW(control(ids::optCommands0 + i), BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED, 0);
-        optCommands_Click(index);
-        return;
-    }
-    switch (id) {
-    case ids::cmdAddCmd:
-        if (notification == BN_CLICKED) cmdAddCmd_Click();
-        break;
-    case ids::cmdRemoveCmd:
-        if (notification == BN_CLICKED) cmdRemoveCmd_Click();
-        break;
-    case ids::cmdRun:
-        if (notification == BN_CLICKED) cmdRun_Click();
-        break;
-    case ids::ChkShowHelper:
-        if (notification == BN_CLICKED) ChkShowHelper.clicked();
-        break;
-    case ids::Image1:
-        if (notification == STN_CLICKED) Image1_Click();
-        break;
-    case ids::txtX:
-    case ids::txtY:
-    case ids::txtSleep:
-        if (notification == EN_CHANGE) (id == ids::txtX ? txtX : id == ids::txtY ? txtY : txtSleep).edited();
-        break;
-    case ids::mnuNew:
-        mnuNew_Click();
-        break;
-    case ids::mnuOpen:
-        mnuOpen_Click();
-        break;
-    case ids::mnuSave:
-        mnuSave_Click();
-        break;
-    case ids::mnuExit:
-        mnuExit_Click();
-        break;
-    case ids::mnuEnableF9:
-        mnuEnableF9_Click();
-        break;
-    default:
-        break; // IDOK and IDCANCEL from the dialog keys, list notifications
-    }
+// A click on an option selects it alone, then runs its handler.
+void FrmMacro::optionClicked(int index) {
+    for (int i = 0; i < optionCount; ++i)
+        SendMessageW(control(ids::optCommands0 + i), BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED, 0);
+    optCommands_Click(index);
 }
 
 LRESULT FrmMacro::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto handled = form_.handle(message, wParam, lParam)) return *handled;
     switch (message) {
-    case WM_COMMAND:
-        onCommand(LOWORD(wParam), HIWORD(wParam));
-        return 0;
     case WM_TIMER:
         if (wParam == shortcutTimerId) tmrCheckShortcuKey_Timer();
         return 0;
-    case WM_DPICHANGED: {
-        dpi_ = win::Dpi{HIWORD(wParam)};
-        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-        layout();
-        return 0;
-    }
     case WM_CLOSE:
         closeWindow();
         return 0;

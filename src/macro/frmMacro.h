@@ -12,6 +12,7 @@
 #include "mouse/mtyMouse.h"
 #include "win/controls.h"
 #include "win/dpi.h"
+#include "win/form.h"
 #include "win/handle.h"
 #include "win/window.h"
 #include "win/window_timer.h"
@@ -87,9 +88,10 @@ private:
 
     bool preTranslateMessage(MSG& msg) override;
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    win::FormDesign design();
     void createControls();
-    void layout();
-    void onCommand(int id, int notification);
+    void laidOut();
+    void optionClicked(int index);
     void selectOption(int index);
     int selectedOption() const;
     void addEntry(const std::wstring& text);
@@ -99,11 +101,7 @@ private:
     MacroWindowDeps deps_;
     ComponentClicks componentClicks_{mtyMouse1};
     char decimalSeparator_;
-    win::Dpi dpi_;
-    win::Font font_;
-    // The design's controls of this opening by id: looking one up with the system is a round trip
-    // to the window server, and the runner and Open do it for every entry.
-    std::vector<std::pair<int, HWND>> controls_;
+    win::Form form_;
     // Counts the openings, so that a run can tell that its window was closed under it.
     unsigned opening_ = 0;
     unsigned runningOpening_ = 0;

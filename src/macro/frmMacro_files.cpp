@@ -5,6 +5,7 @@
 #include "macro/frmMacro.h"
 #include "macro/frmMacro_ids.h"
 #include "macro/macro_file_io.h"
+#include "win/text.h"
 
 namespace wp::macro {
 namespace ids = macro_ids;
@@ -64,8 +65,8 @@ void FrmMacro::mnuSave_Click() {
     records.reserve(texts.size());
     std::vector<std::size_t> unsaved;
     for (const std::wstring& entry : texts) {
-        records.push_back(toCodePage(entry));
-        if (fromCodePage(records.back()) != entry) unsaved.push_back(records.size() - 1);
+        records.push_back(win::narrow(entry, CP_ACP)); // macro files hold the system's code page
+        if (win::widen(records.back(), CP_ACP) != entry) unsaved.push_back(records.size() - 1);
     }
     const std::vector<std::size_t> unquotable = entriesWithoutARecord(records);
     if (!unquotable.empty()) {

@@ -7,6 +7,7 @@
 
 #include "core/macro_file.h"
 #include "win/handle.h"
+#include "win/text.h"
 
 namespace wp::macro {
 namespace {
@@ -95,22 +96,6 @@ std::wstring systemErrorText(DWORD error) {
     return std::wstring(text, length);
 }
 
-std::string toCodePage(std::wstring_view text) {
-    if (text.empty()) return {};
-    const int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
-    return out;
-}
-
-std::wstring fromCodePage(std::string_view bytes, UINT codePage) {
-    if (bytes.empty()) return {};
-    const int size = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
-    MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(), size);
-    return out;
-}
-
 MacroFileEntries openMacroFile(const std::wstring& name) {
     MacroFileEntries result;
     std::string bytes;
@@ -129,10 +114,12 @@ MacroFileEntries openMacroFile(const std::wstring& name) {
                                    std::to_wstring(limits.entryLength) + L" characters, the most an entry may have.";
         return result;
     }
+    // Macro files hold the system's single-byte code page; one that began with a byte-order mark is
+    // read as UTF-8 (a UTF-16 one has been made UTF-8 by then).
     const UINT codePage = content.kind == MacroTextKind::Utf8 ? CP_UTF8 : CP_ACP;
     result.entries.reserve(content.entries.size());
     for (const std::string& entry : content.entries) {
-        std::wstring text = fromCodePage(entry, codePage);
+        std::wstring text = win::widen(entry, codePage);
         text.resize(std::wcslen(text.c_str()));
         result.entries.push_back(std::move(text));
     }

@@ -27,11 +27,6 @@ FileOutcome replaceFile(const std::wstring& name, std::string_view bytes);
 // The system's text for an error code.
 std::wstring systemErrorText(DWORD error);
 
-// Macro files hold the system's single-byte code page; one that began with a byte-order mark is
-// read as UTF-8 (a UTF-16 one has been made UTF-8 by then).
-std::string toCodePage(std::wstring_view text);
-std::wstring fromCodePage(std::string_view bytes, UINT codePage = CP_ACP);
-
 // A macro file read whole, as File > Open and the command line's --play take it: the entries as
 // the list holds them (each up to its first NUL), or why the file cannot be opened.
 struct MacroFileEntries {

@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "core/mouse_platform.h"
 #include "core/pointer.h"
-#include "mouse/mouse_platform.h"
 
 namespace wp::macro {
 

@@ -43,7 +43,7 @@ bool MtyMouse::create(HWND parent, int id, win::Dpi dpi, int left96, int top96) 
     args.width = twipsToPixels(widthTwips);
     args.height = twipsToPixels(heightTwips);
     args.parent = parent;
-    args.menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+    args.menu = win::idAsMenu(id);
     return Window::create(ClassInfo{L"WanderpointMouse"}, args);
 }
 

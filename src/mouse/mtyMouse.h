@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "core/mouse_members.h"
-#include "mouse/mouse_platform.h"
+#include "core/mouse_platform.h"
 #include "win/dpi.h"
 #include "win/window.h"
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <random>
 
-#include "mouse/mouse_platform.h"
+#include "core/mouse_platform.h"
 
 namespace wp::mouse {
 

@@ -7,6 +7,7 @@
 
 #include "core/numbers.h"
 #include "win/system_library.h"
+#include "win/text.h"
 
 namespace wp::sidebar {
 namespace {
@@ -22,16 +23,6 @@ std::optional<std::string> singleByteText(const std::wstring& text) {
         if (n != 1 || lossy) return std::nullopt;
         out += bytes[0];
     }
-    return out;
-}
-
-// The text in the ANSI code page; characters without a code there become the default character.
-std::string ansiText(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int wide = static_cast<int>(text.size());
-    const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-    if (n > 0) WideCharToMultiByte(CP_ACP, 0, text.data(), wide, out.data(), n, nullptr, nullptr);
     return out;
 }
 
@@ -87,7 +78,7 @@ void SideBar::Draw() {
     record.lfEscapement = 900; // tenths of a degree: the text runs upward
     if (win::Font font{CreateFontIndirectA(&record)}) {
         win::SelectedObject selected(dc, font.get());
-        const std::string caption = ansiText(caption_);
+        const std::string caption = win::narrow(caption_, CP_ACP);
         TextOutA(dc, 0, size.cy - 6, caption.data(), static_cast<int>(caption.size()));
     }
     surface_->refresh();

@@ -1,5 +1,7 @@
 #include "win/controls.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "win/handle.h"
@@ -22,8 +24,7 @@ Font createFont(const FontSpec& spec, Dpi dpi) {
 HWND createControl(HWND parent, const ControlArgs& args, Dpi dpi) {
     return CreateWindowExW(args.exStyle, args.className, args.text, WS_CHILD | WS_VISIBLE | args.style,
                            dpi.scale(args.rect.left), dpi.scale(args.rect.top), dpi.scale(args.rect.width),
-                           dpi.scale(args.rect.height), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)),
-                           appInstance(), nullptr);
+                           dpi.scale(args.rect.height), parent, idAsMenu(args.id), appInstance(), nullptr);
 }
 
 void placeControl(HWND control, DesignRect rect, Dpi dpi) {
@@ -85,6 +86,23 @@ void shiftControl(HWND control, int dx, int dy) {
     GetWindowRect(control, &r);
     MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
     SetWindowPos(control, nullptr, r.left + dx, r.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND createToolTips(HWND owner) {
+    return CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, appInstance(),
+                           nullptr);
+}
+
+void addToolTip(HWND toolTips, HWND control, const wchar_t* text) {
+    if (!toolTips || !control) return;
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE; // every version of the common controls takes this size
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = GetParent(control);
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<wchar_t*>(text);
+    SendMessageW(toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void TextBox::attach(HWND hwnd, std::function<void()> onChange) {

@@ -50,6 +50,11 @@ SIZE growToText(HWND control, Grow grow, std::wstring_view longestText = {});
 // Moves a control by an offset in pixels.
 void shiftControl(HWND control, int dx, int dy);
 
+// A tool tip window for the tools of `owner` (null: a window of its own, for the caller to destroy).
+HWND createToolTips(HWND owner);
+// Shows a text over a control; the tool tip keeps a copy of the text.
+void addToolTip(HWND toolTips, HWND control, const wchar_t* text);
+
 class TextBox {
 public:
     void attach(HWND hwnd, std::function<void()> onChange);

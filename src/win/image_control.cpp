@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "win/controls.h"
 #include "win/text.h"
 
 namespace wp::win {
@@ -19,7 +20,7 @@ bool ImageControl::create(const Args& args, Dpi dpi) {
     window.width = dpi.scale(args.rect.width);
     window.height = dpi.scale(args.rect.height);
     window.parent = args.parent;
-    window.menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id));
+    window.menu = idAsMenu(args.id);
     if (!Window::create(ClassInfo{L"WanderpointImage", 0, nullptr}, window)) return false;
     loadIcon();
     return true;
@@ -30,17 +31,8 @@ HWND ImageControl::toolTip() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     // Not owned by the window: this control destroys it with itself, whatever goes first.
-    tip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                               appInstance(), nullptr));
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = hwnd();
-    tool.uId = reinterpret_cast<UINT_PTR>(hwnd());
-    std::wstring tip = windowText(hwnd()); // the tip is the control's text; the tool tip keeps a copy
-    tool.lpszText = tip.data();
-    SendMessageW(tip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    tip_.reset(createToolTips(nullptr));
+    addToolTip(tip_.get(), hwnd(), windowText(hwnd()).c_str()); // the tip is the control's text
     return tip_.get();
 }
 
@@ -106,6 +98,15 @@ void ImageControl::paint(HDC dc) {
     if (focused_ && !(uiState & UISF_HIDEFOCUS)) DrawFocusRect(dc, &client);
 }
 
+// A press dragged off the picture before release is no click, as with a button.
+void ImageControl::released(POINT at) {
+    const bool wasPressed = pressed_;
+    ReleaseCapture();
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    if (wasPressed && PtInRect(&client, at) && onClick_) onClick_();
+}
+
 LRESULT ImageControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
@@ -136,16 +137,9 @@ LRESULT ImageControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         pressed_ = true;
         SetCapture(hwnd());
         return 0;
-    case WM_LBUTTONUP: {
-        const bool wasPressed = pressed_;
-        ReleaseCapture();
-        RECT client{};
-        GetClientRect(hwnd(), &client);
-        const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        // A press dragged off the picture before release is no click, as with a button.
-        if (wasPressed && PtInRect(&client, at) && onClick_) onClick_();
+    case WM_LBUTTONUP:
+        released({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
-    }
     case WM_CAPTURECHANGED:
         pressed_ = false;
         return 0;

@@ -34,6 +34,7 @@ private:
     void paint(HDC dc);
     void paintBeneath(HDC dc, const RECT& client);
     void loadIcon();
+    void released(POINT at);
 
     int iconId_ = 0;
     HCURSOR cursor_ = nullptr;

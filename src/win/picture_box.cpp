@@ -10,7 +10,7 @@ bool PictureBox::create(HWND parent, int id, COLORREF background) {
     args.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     args.x = args.y = args.width = args.height = 0;
     args.parent = parent;
-    args.menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+    args.menu = idAsMenu(id);
     return Window::create(ClassInfo{L"WanderpointPicture", 0, nullptr}, args);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/pointer.h"
+#include "win/controls.h"
 
 namespace wp::win {
 
@@ -11,5 +12,8 @@ public:
     // SetCursorPos alone does not restart the system's idle timer; a relative move of zero does.
     void reportUserInput() override;
 };
+
+// Jumps to the position two boxes hold; a box that is not a whole number leaves the pointer alone.
+void jumpPointerTo(PointerPort& port, const TextBox& xBox, const TextBox& yBox, char decimalSeparator);
 
 } // namespace wp::win

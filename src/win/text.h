@@ -8,8 +8,12 @@
 
 namespace wp::win {
 
-std::string toUtf8(std::wstring_view text);
-std::wstring toWide(std::string_view utf8);
+// Between UTF-16 and a code page's bytes; characters a code page lacks become its default character.
+std::string narrow(std::wstring_view text, UINT codePage);
+std::wstring widen(std::string_view bytes, UINT codePage);
+
+inline std::string toUtf8(std::wstring_view text) { return narrow(text, CP_UTF8); }
+inline std::wstring toWide(std::string_view utf8) { return widen(utf8, CP_UTF8); }
 
 // The window's whole text.
 std::wstring windowText(HWND hwnd);

@@ -59,4 +59,9 @@ private:
 
 HINSTANCE appInstance();
 
+// A child window's id goes where CreateWindowEx takes a menu.
+inline HMENU idAsMenu(int id) {
+    return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+}
+
 } // namespace wp::win

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "mouse/mouse_platform.h"
+#include "core/mouse_platform.h"
 
 namespace wp::mouse {
 inline std::ostream& operator<<(std::ostream& os, const ScreenPoint& p) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/app_info_values.h"
+#include "core/app_info_values.h"
 
 namespace wp::app {
 
