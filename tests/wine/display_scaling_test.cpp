@@ -2,6 +2,8 @@
 // set to 144 DPI; the ordinary run checks the same at 96.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -82,11 +84,43 @@ protected:
     wp::test::RecordingPointer pointer;
     std::unique_ptr<wp::app::FrmMain> main;
 
+    wp::mouse::Win32MousePlatform mousePlatform;
+    wp::macro::Circle3Port marker;
+    wp::macro::SystemFileDialogs dialogs;
+
     void open() {
         main = std::make_unique<wp::app::FrmMain>(wp::app::MainWindowDeps{settings, pointer, [] {}});
         ASSERT_TRUE(main->open(SW_SHOWNOACTIVATE)) << "error " << GetLastError();
     }
+    std::unique_ptr<wp::macro::FrmMacro> openMacro() {
+        auto macro = std::make_unique<wp::macro::FrmMacro>(
+            wp::macro::MacroWindowDeps{pointer, mousePlatform, marker, dialogs, [](HWND, const std::wstring&) {},
+                                       [] { return LoadIconW(nullptr, IDI_APPLICATION); }});
+        macro->show(SW_SHOWNOACTIVATE);
+        return macro;
+    }
 };
+
+// The children's union, in the window's client area, and the tallest font among them.
+std::pair<RECT, LONG> childrenExtent(HWND window) {
+    std::pair<RECT, LONG> extent{};
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM lParam) -> BOOL {
+            auto& [area, font] = *reinterpret_cast<std::pair<RECT, LONG>*>(lParam);
+            RECT r{};
+            GetWindowRect(child, &r);
+            MapWindowPoints(nullptr, GetAncestor(child, GA_ROOT), reinterpret_cast<POINT*>(&r), 2);
+            UnionRect(&area, &area, &r);
+            LOGFONTW log{};
+            if (const auto f = reinterpret_cast<HGDIOBJ>(SendMessageW(child, WM_GETFONT, 0, 0)))
+                GetObjectW(f, sizeof log, &log);
+            font = std::max(font, std::abs(log.lfHeight));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&extent));
+    return extent;
+}
 
 TEST_F(DisplayScaling, EveryTextFitsItsControl) {
     open();
@@ -99,14 +133,31 @@ TEST_F(DisplayScaling, EveryTextFitsItsControl) {
     ShowWindow(about.hwnd(), SW_SHOWNOACTIVATE);
     EXPECT_EQ(std::vector<std::string>{}, clippedTexts(about.hwnd())) << "about window";
 
-    wp::mouse::Win32MousePlatform mousePlatform;
-    wp::macro::Circle3Port marker;
-    wp::macro::SystemFileDialogs dialogs;
-    wp::macro::FrmMacro macro({pointer, mousePlatform, marker, dialogs, [](HWND, const std::wstring&) {},
-                               [] { return LoadIconW(nullptr, IDI_APPLICATION); }});
-    macro.show(SW_SHOWNOACTIVATE);
-    ASSERT_TRUE(macro.exists());
-    EXPECT_EQ(std::vector<std::string>{}, clippedTexts(macro.hwnd())) << "macro window";
+    const auto macro = openMacro();
+    ASSERT_TRUE(macro->exists());
+    EXPECT_EQ(std::vector<std::string>{}, clippedTexts(macro->hwnd())) << "macro window";
+}
+
+// Moved to a monitor of another scale, a window takes the size the system suggests and lays its
+// controls and fonts out again at that scale.
+TEST_F(DisplayScaling, AWindowMovedToAnotherScaleLaysItselfOutAgain) {
+    open();
+    const auto macro = openMacro();
+    for (const HWND window : {main->hwnd(), macro->hwnd()}) {
+        const auto [before, fontBefore] = childrenExtent(window);
+        const UINT to = GetDpiForWindow(window) * 3 / 2;
+        RECT suggested{};
+        GetWindowRect(window, &suggested);
+        suggested.right = suggested.left + (suggested.right - suggested.left) * 3 / 2;
+        suggested.bottom = suggested.top + (suggested.bottom - suggested.top) * 3 / 2;
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+        const auto [after, fontAfter] = childrenExtent(window);
+        // Texts can take fewer lines at the larger scale, so the bottom need not follow exactly.
+        EXPECT_GT(after.right, before.right * 4 / 3) << textOf(window);
+        EXPECT_GT(after.bottom, before.bottom * 4 / 3) << textOf(window);
+        EXPECT_NEAR(fontBefore * 3 / 2, fontAfter, 1) << textOf(window);
+        EXPECT_EQ(std::vector<std::string>{}, clippedTexts(window)) << textOf(window);
+    }
 }
 
 } // namespace
