@@ -63,7 +63,8 @@ int main(int argc, char** argv) {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"WanderpointBenchTicker";
     RegisterClassW(&wc);
-    const HWND ticker = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    const HWND ticker =
+        CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
     SetTimer(ticker, 1, 20, nullptr);
 
     auto lateness = [&](auto waitUntil) {
@@ -94,7 +95,8 @@ int main(int argc, char** argv) {
         }
     });
     ticks = 0;
-    const double idle = cpuShare([&] { wp::win::waitLettingEventsRun(wp::win::monotonicMilliseconds() + longWait * 1000.0); });
+    const double idle =
+        cpuShare([&] { wp::win::waitLettingEventsRun(wp::win::monotonicMilliseconds() + longWait * 1000.0); });
     std::printf("CPU share of a %.0f s wait: %.2f %% of a core, %d timer events ran during it (goal: < 2 %%; "
                 "a busy loop reads %.0f %%)\n",
                 longWait, idle, ticks, busy);

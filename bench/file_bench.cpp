@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "core/macro_file.h"
+#include "bench/macro_stand_ins.h"
 #include "macro/frmMacro.h"
 #include "macro/frmMacro_ids.h"
 #include "macro/macro_file_io.h"
@@ -22,22 +23,8 @@
 #include "win/text.h"
 
 namespace {
-
-class NoMarker final : public wp::macro::MarkerPort {
-public:
-    void show() override {}
-    void hide() override {}
-    void close() override {}
-    bool isLoaded() const override { return false; }
-    void moveTopLeft(int, int) override {}
-};
-
-class FixedDialogs final : public wp::macro::FileDialogs {
-public:
-    std::wstring name;
-    std::optional<std::wstring> showOpen(HWND, const std::wstring&, const std::wstring&) override { return name; }
-    std::optional<std::wstring> showSave(HWND, const std::wstring&, const std::wstring&) override { return name; }
-};
+using wp::bench::FixedDialogs;
+using wp::bench::NoMarker;
 
 // Wine fills in no PrivateUsage; its working set is the process's resident memory.
 double residentMegabytes() {
@@ -50,7 +37,8 @@ double residentMegabytes() {
 std::string repeated(const std::string& part, std::size_t times) {
     std::string bytes;
     bytes.reserve(part.size() * times);
-    for (std::size_t i = 0; i < times; ++i) bytes += part;
+    for (std::size_t i = 0; i < times; ++i)
+        bytes += part;
     return bytes;
 }
 

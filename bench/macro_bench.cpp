@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/macro_stand_ins.h"
 #include "macro/frmMacro.h"
 #include "macro/frmMacro_ids.h"
 #include "mouse/win32_mouse_platform.h"
@@ -16,30 +17,12 @@
 #include "win/pointer_port.h"
 
 namespace {
+using wp::bench::elapsedMs;
+using wp::bench::FixedDialogs;
+using wp::bench::NoMarker;
 
-class NoMarker final : public wp::macro::MarkerPort {
-public:
-    void show() override {}
-    void hide() override {}
-    void close() override {}
-    bool isLoaded() const override { return false; }
-    void moveTopLeft(int, int) override {}
-};
-
-// Answers every dialog with one file name.
-class FixedDialogs final : public wp::macro::FileDialogs {
-public:
-    std::wstring name;
-    std::optional<std::wstring> showOpen(HWND, const std::wstring&, const std::wstring&) override { return name; }
-    std::optional<std::wstring> showSave(HWND, const std::wstring&, const std::wstring&) override { return name; }
-};
-
-POINT moveAt(int i) { return {100 + i % 600, 100 + (i * 7) % 500}; }
-
-template <class Work> double elapsedMs(Work work) {
-    const double start = wp::win::monotonicMilliseconds();
-    work();
-    return wp::win::monotonicMilliseconds() - start;
+POINT moveAt(int i) {
+    return {100 + i % 600, 100 + (i * 7) % 500};
 }
 
 } // namespace
