@@ -195,8 +195,8 @@ TEST_F(MainCommands, APositionThatIsNotANumberLeavesItsMarkerWhereItWas) {
 
 TEST_F(MainCommands, TestImagesMoveThePointerAtOnceAndLeaveTheCycleAlone) {
     open();
-    main->Command3_Click();
-    main->Timer1_Timer();
+    wp::test::clickControl(main->hwnd(), ids::Command3);
+    wp::test::tick(main->hwnd(), FrmMain::timer1Id);
     pointer.calls.clear();
     const std::wstring status = textOf(main->control(ids::info));
     const bool atPosition1 = main->bAtPosition1;

@@ -65,6 +65,23 @@ void postClick(HWND hwnd, POINT at) {
     flushEvents(20);
 }
 
+void clickControl(HWND window, int id) { SendMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0); }
+
+void typeInto(HWND window, int id, const std::wstring& text) {
+    SendMessageW(GetDlgItem(window, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void chooseMenu(HWND window, int id) { SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+void tick(HWND window, UINT_PTR timerId) { SendMessageW(window, WM_TIMER, timerId, 0); }
+
+void pressKey(UINT virtualKey) {
+    const HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
+    PostMessageW(target, WM_KEYDOWN, virtualKey, 1);
+    PostMessageW(target, WM_KEYUP, virtualKey, 1 | (1u << 30) | (1u << 31));
+    flushEvents(20);
+}
+
 PointerGuard::PointerGuard() {
     GetCursorPos(&saved_);
     ClipCursor(nullptr);
