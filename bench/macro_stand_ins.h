@@ -19,6 +19,7 @@ public:
     void close() override {}
     bool isLoaded() const override { return false; }
     void moveTopLeft(int, int) override {}
+    void setTarget(markers::MarkerTarget*) override {}
 };
 
 class FixedDialogs final : public macro::FileDialogs {

@@ -47,11 +47,9 @@ std::wstring FrmMain::statusLine(std::int32_t seconds, int position, const std::
 FrmMain::FrmMain(MainWindowDeps deps) : deps_(std::move(deps)), decimalSeparator_(win::userDecimalSeparator()) {}
 
 FrmMain::~FrmMain() {
-    // The markers of the two positions go with this window, as they go when the program ends.
-    for (markers::Marker* marker : {&markers::frmCircle, &markers::frmCircle2}) {
-        marker->close();
-        marker->setTarget(nullptr);
-    }
+    // The markers go first: once their windows are gone nothing can write into the boxes.
+    frmCircle.close();
+    frmCircle2.close();
     // Destroy while the object is whole, so WM_DESTROY reaches this class's handler.
     destroy();
 }
@@ -117,8 +115,6 @@ void FrmMain::TimInt_Change() {
 }
 
 void FrmMain::Check1_Click() {
-    using markers::frmCircle;
-    using markers::frmCircle2;
     if (Check1.checked()) {
         frmCircle.show();
         frmCircle2.show();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/pointer.h"
+#include "markers/markers.h"
 #include "markers/text_box_target.h"
 #include "sidebar/side_bar.h"
 #include "win/controls.h"
@@ -72,6 +73,9 @@ public:
     win::PictureBox picLeftBar;
     std::unique_ptr<sidebar::SideBar> sideBar; // paints picLeftBar
     win::ImageControl Image1, Image2, Image4, Image3;
+    // The markers of the two positions: this window's own, closed with it.
+    markers::Marker frmCircle{markers::position1};
+    markers::Marker frmCircle2{markers::position2};
 
     bool bAtPosition1 = false;
     std::int16_t iSecsLeft = 0;

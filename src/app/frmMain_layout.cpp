@@ -112,8 +112,8 @@ void FrmMain::createControls() {
     Timer1.attach(hwnd());
     Timer2.attach(hwnd());
     Timer2.setInterval(countdownPeriod);
-    markers::frmCircle.setTarget(&position1Boxes_);
-    markers::frmCircle2.setTarget(&position2Boxes_);
+    frmCircle.setTarget(&position1Boxes_);
+    frmCircle2.setTarget(&position2Boxes_);
     createImages();
     form_.layout();
 }

@@ -7,7 +7,6 @@
 #include "core/app_info.h"
 #include "macro/file_dialogs.h"
 #include "macro/frmMacro.h"
-#include "macro/circle3_port.h"
 #include "markers/markers.h"
 #include "mouse/win32_mouse_platform.h"
 #include "win/pointer_port.h"
@@ -26,7 +25,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     wp::win::SystemPointer pointer;
 
     wp::mouse::Win32MousePlatform mousePlatform;
-    wp::macro::Circle3Port macroMarker;
+    wp::markers::Marker macroMarker{wp::markers::macroPosition};
     wp::macro::SystemFileDialogs dialogs;
     HWND mainWindow = nullptr;
     wp::macro::FrmMacro macro({pointer, mousePlatform, macroMarker, dialogs,
@@ -37,7 +36,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
                                [&mainWindow] {
                                    return reinterpret_cast<HICON>(GetClassLongPtrW(mainWindow, GCLP_HICON));
                                }});
-    wp::markers::frmCircle3.setTarget(&macro);
 
     // Closing the main window ends the process at once: other windows, timers and a playing
     // macro go with it, without their own closing handling.

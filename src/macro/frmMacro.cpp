@@ -117,9 +117,14 @@ win::FormDesign FrmMacro::design() {
 }
 
 FrmMacro::FrmMacro(MacroWindowDeps deps)
-    : Cmdg(deps.dialogs), mtyMouse1(deps.mouse), deps_(std::move(deps)), decimalSeparator_(win::userDecimalSeparator()) {}
+    : Cmdg(deps.dialogs), mtyMouse1(deps.mouse), deps_(std::move(deps)), decimalSeparator_(win::userDecimalSeparator()) {
+    deps_.marker.setTarget(this);
+}
 
-FrmMacro::~FrmMacro() { destroy(); }
+FrmMacro::~FrmMacro() {
+    deps_.marker.setTarget(nullptr);
+    destroy();
+}
 
 void FrmMacro::show(int showCommand) {
     if (exists()) {

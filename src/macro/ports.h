@@ -11,6 +11,7 @@
 
 #include "core/mouse_platform.h"
 #include "core/pointer.h"
+#include "markers/marker_port.h"
 
 namespace wp::macro {
 
@@ -25,16 +26,7 @@ public:
 
 // The macro's own marker window (the green one). Once dragged, it writes its centre through
 // FrmMacro::setX and then FrmMacro::setY.
-class MarkerPort {
-public:
-    virtual ~MarkerPort() = default;
-    virtual void show() = 0;
-    virtual void hide() = 0;
-    virtual void close() = 0;
-    virtual bool isLoaded() const = 0;
-    // Places the marker window's top-left corner on a screen position, in pixels.
-    virtual void moveTopLeft(int x, int y) = 0;
-};
+using MarkerPort = markers::MarkerPort;
 
 // The system's open and save dialogs. The filter is given as display text and pattern pairs
 // separated by "|". Nothing comes back when the user cancels.

@@ -22,7 +22,7 @@ RECT windowRect(HWND hwnd) {
 
 } // namespace
 
-Marker::Marker(COLORREF colour, std::optional<POINT> designPlace) : colour_(colour), designPlace_(designPlace) {}
+Marker::Marker(MarkerDesign design) : design_(design) {}
 
 Marker::~Marker() { destroy(); }
 
@@ -59,14 +59,14 @@ std::int32_t Marker::widthTwips() {
 }
 
 bool Marker::load() {
-    if (!background_) background_.reset(CreateSolidBrush(colour_));
+    if (!background_) background_.reset(CreateSolidBrush(design_.colour));
     CreateArgs args;
     args.exStyle = WS_EX_TOOLWINDOW; // no task bar entry
     args.title = title;
     args.style = WS_POPUP;
-    if (designPlace_) {
-        args.x = designPlace_->x;
-        args.y = designPlace_->y;
+    if (design_.place) {
+        args.x = design_.place->x;
+        args.y = design_.place->y;
     }
     args.width = args.height = 0;
     if (!create(ClassInfo{L"WanderpointMarker", 0, nullptr}, args)) return false;

@@ -1,12 +1,12 @@
-// The three markers, one shared instance each, loaded on first use.
+// The three markers' colours and where each first appears. The window that shows a marker owns it.
 #pragma once
 
 #include "markers/marker.h"
 
 namespace wp::markers {
 
-extern Marker frmCircle;  // light yellow: the main window's position 1
-extern Marker frmCircle2; // blue: the main window's position 2
-extern Marker frmCircle3; // green: the macro window's position
+inline const MarkerDesign position1{RGB(255, 255, 128), POINT{557, 412}}; // light yellow, frmCircle
+inline const MarkerDesign position2{RGB(0, 0, 255), POINT{557, 412}};     // blue, frmCircle2
+inline const MarkerDesign macroPosition{RGB(0, 255, 0), std::nullopt};   // green, frmCircle3
 
 } // namespace wp::markers

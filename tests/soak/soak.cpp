@@ -18,8 +18,8 @@
 
 #include "app/frmMain.h"
 #include "core/macro_commands.h"
-#include "macro/circle3_port.h"
 #include "macro/frmMacro.h"
+#include "markers/markers.h"
 #include "mouse/win32_mouse_platform.h"
 #include "win/event_wait.h"
 #include "win/handle.h"
@@ -230,7 +230,7 @@ int main(int argc, char** argv) {
     NoSettings settings;
     win::SystemPointer pointer;
     mouse::Win32MousePlatform mousePlatform;
-    macro::Circle3Port macroMarker;
+    markers::Marker macroMarker{markers::macroPosition};
     NoDialogs dialogs;
     MacroTally tally;
     CountingPointer macroPointer(pointer, tally);

@@ -11,9 +11,9 @@
 #include "about/frmAbout.h"
 #include "app/frmMain.h"
 #include "app/frmMain_ids.h"
-#include "macro/circle3_port.h"
 #include "macro/file_dialogs.h"
 #include "macro/frmMacro.h"
+#include "markers/markers.h"
 #include "mouse/win32_mouse_platform.h"
 #include "support.h"
 #include "win/handle.h"
@@ -85,7 +85,7 @@ protected:
     std::unique_ptr<wp::app::FrmMain> main;
 
     wp::mouse::Win32MousePlatform mousePlatform;
-    wp::macro::Circle3Port marker;
+    wp::markers::Marker marker{wp::markers::macroPosition};
     wp::macro::SystemFileDialogs dialogs;
 
     void open() {

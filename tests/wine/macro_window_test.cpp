@@ -14,7 +14,6 @@
 #include "app/frmMain.h"
 #include "core/macro_file.h"
 #include "app/frmMain_ids.h"
-#include "macro/circle3_port.h"
 #include "macro/frmMacro.h"
 #include "macro/frmMacro_ids.h"
 #include "markers/markers.h"
@@ -67,6 +66,8 @@ public:
     }
     bool isLoaded() const override { return loaded; }
     void moveTopLeft(int x, int y) override { calls.push_back("move " + std::to_string(x) + "," + std::to_string(y)); }
+    wp::markers::MarkerTarget* target = nullptr;
+    void setTarget(wp::markers::MarkerTarget* to) override { target = to; }
 };
 
 // Answers the dialogs from a queue: a name, or nothing for Cancel.
@@ -730,10 +731,9 @@ TEST_F(MacroWindow, ClosingDuringAWaitEndsTheRunPromptlyAndLeavesTheNextOpeningA
 TEST(MacroWindowParts, TheGreenMarkerWritesItsCentreIntoTheMoveBoxes) {
     wp::test::RecordingPointer pointer;
     wp::mouse::Win32MousePlatform mousePlatform;
-    wp::macro::Circle3Port marker;
+    wp::markers::Marker marker{wp::markers::macroPosition};
     ScriptedDialogs dialogs;
     FrmMacro macro({pointer, mousePlatform, marker, dialogs, nullptr, nullptr, [](int) -> SHORT { return 0; }});
-    wp::markers::frmCircle3.setTarget(&macro);
     macro.show(SW_SHOWNOACTIVATE);
     ASSERT_TRUE(macro.exists());
 
@@ -742,7 +742,7 @@ TEST(MacroWindowParts, TheGreenMarkerWritesItsCentreIntoTheMoveBoxes) {
     EXPECT_STREQ(L"WanderpointMouse", className) << "the component stands at its place";
 
     macro.ChkShowHelper.setChecked(true);
-    const HWND disc = wp::markers::frmCircle3.hwnd();
+    const HWND disc = marker.hwnd();
     ASSERT_NE(nullptr, disc);
     EXPECT_TRUE(IsWindowVisible(disc));
     RECT window{}, circle{};
@@ -766,8 +766,7 @@ TEST(MacroWindowParts, TheGreenMarkerWritesItsCentreIntoTheMoveBoxes) {
     macro.ChkShowHelper.setChecked(true);
     macro.mnuExit_Click();
     flushEvents(30);
-    EXPECT_FALSE(wp::markers::frmCircle3.exists()) << "closing the macro window closes its marker";
-    wp::markers::frmCircle3.setTarget(nullptr);
+    EXPECT_FALSE(marker.exists()) << "closing the macro window closes its marker";
 }
 
 } // namespace

@@ -18,8 +18,6 @@
 
 namespace ids = wp::app::main_ids;
 using wp::app::FrmMain;
-using wp::markers::frmCircle;
-using wp::markers::frmCircle2;
 using wp::test::flushEvents;
 using wp::test::textOf;
 
@@ -71,23 +69,23 @@ TEST_F(MainCommands, TickingWithTheDefaultsCentresTheMarkersOnThePositionsAndUnt
     open();
     SetFocus(main->control(ids::Check1));
     clickCheck1();
-    ASSERT_TRUE(frmCircle.visible());
-    ASSERT_TRUE(frmCircle2.visible());
-    EXPECT_EQ(frmCircle2.hwnd(), WindowFromPoint({400, 400})) << "centred on position 2";
+    ASSERT_TRUE(main->frmCircle.visible());
+    ASSERT_TRUE(main->frmCircle2.visible());
+    EXPECT_EQ(main->frmCircle2.hwnd(), WindowFromPoint({400, 400})) << "centred on position 2";
     EXPECT_EQ(main->hwnd(), GetForegroundWindow()) << "showing the markers leaves the main window active";
     EXPECT_EQ(main->control(ids::Check1), GetFocus()) << "and the keyboard on the check box";
 
     clickCheck1();
-    EXPECT_FALSE(frmCircle.visible());
-    EXPECT_FALSE(frmCircle2.visible());
-    EXPECT_TRUE(frmCircle.exists()) << "hidden, not closed";
-    EXPECT_TRUE(frmCircle2.exists());
+    EXPECT_FALSE(main->frmCircle.visible());
+    EXPECT_FALSE(main->frmCircle2.visible());
+    EXPECT_TRUE(main->frmCircle.exists()) << "hidden, not closed";
+    EXPECT_TRUE(main->frmCircle2.exists());
 
     main->Check1.setChecked(true); // as loading a stored 1 does
-    EXPECT_TRUE(frmCircle2.visible());
+    EXPECT_TRUE(main->frmCircle2.visible());
     SendMessageW(main->control(ids::cmdRestoreDefaults), BM_CLICK, 0, 0);
-    EXPECT_FALSE(frmCircle.visible());
-    EXPECT_FALSE(frmCircle2.visible());
+    EXPECT_FALSE(main->frmCircle.visible());
+    EXPECT_FALSE(main->frmCircle2.visible());
 }
 
 TEST_F(MainCommands, AStoredTickShowsTheMarkersAtTheStoredPositions) {
@@ -95,8 +93,8 @@ TEST_F(MainCommands, AStoredTickShowsTheMarkersAtTheStoredPositions) {
                        {{L"Position2", L"x"}, L"300"}, {{L"Position2", L"y"}, L"-50"},
                        {{L"Settings", L"interval"}, L"5"}, {{L"Settings", L"ShowHelpers"}, L"1"}};
     open();
-    EXPECT_TRUE(frmCircle.visible());
-    EXPECT_EQ(frmCircle.hwnd(), WindowFromPoint({100, 200}));
+    EXPECT_TRUE(main->frmCircle.visible());
+    EXPECT_EQ(main->frmCircle.hwnd(), WindowFromPoint({100, 200}));
 }
 
 TEST_F(MainCommands, AMarkerDroppedWhereItWasPlacedWritesItsPositionBack) {
@@ -113,7 +111,7 @@ TEST_F(MainCommands, AMarkerDroppedWhereItWasPlacedWritesItsPositionBack) {
         main->Check1.setChecked(false);
         setPosition2(c.x, c.y);
         main->Check1.setChecked(true);
-        pressWithoutMoving(frmCircle2);
+        pressWithoutMoving(main->frmCircle2);
         EXPECT_EQ(c.writtenX, main->Text3.text()) << wp::win::toUtf8(c.x);
         EXPECT_EQ(c.writtenY, main->Text4.text()) << wp::win::toUtf8(c.y);
     }
@@ -121,7 +119,7 @@ TEST_F(MainCommands, AMarkerDroppedWhereItWasPlacedWritesItsPositionBack) {
     main->Text2.setText(L"66");
     main->Check1.setChecked(false);
     main->Check1.setChecked(true);
-    pressWithoutMoving(frmCircle);
+    pressWithoutMoving(main->frmCircle);
     EXPECT_EQ(L"55", main->Text1.text()) << "the yellow marker writes position 1";
     EXPECT_EQ(L"66", main->Text2.text());
 }
@@ -130,18 +128,18 @@ TEST_F(MainCommands, OnAScaledMonitorAPlacedMarkerStillWritesItsPositionBack) {
     open();
     clickCheck1();
     for (UINT dpi : {144u, 168u}) {
-        RECT suggested = rectOf(frmCircle2.hwnd());
-        SendMessageW(frmCircle2.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-        SendMessageW(frmCircle.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        RECT suggested = rectOf(main->frmCircle2.hwnd());
+        SendMessageW(main->frmCircle2.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        SendMessageW(main->frmCircle.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
         for (const wchar_t* position : {L"401", L"-7"}) {
             clickCheck1();
             setPosition2(position, L"300");
             clickCheck1();
             const int x = _wtoi(position);
             if (x >= 0) {
-                EXPECT_EQ(frmCircle2.hwnd(), WindowFromPoint({x, 300})) << dpi << " " << x;
+                EXPECT_EQ(main->frmCircle2.hwnd(), WindowFromPoint({x, 300})) << dpi << " " << x;
             }
-            pressWithoutMoving(frmCircle2);
+            pressWithoutMoving(main->frmCircle2);
             EXPECT_EQ(position, main->Text3.text()) << dpi;
             EXPECT_EQ(L"300", main->Text4.text()) << dpi;
         }
@@ -161,12 +159,12 @@ TEST_F(MainCommands, ADraggedMarkerComesBackWhereItWasDropped) {
     EXPECT_EQ(main->control(ids::Text1), GetFocus()) << "and the keyboard to the box it was in";
 
     main->Text3.setText(L"100");
-    EXPECT_EQ(frmCircle2.hwnd(), WindowFromPoint({410, 400})) << "edits while shown do not move the markers";
+    EXPECT_EQ(main->frmCircle2.hwnd(), WindowFromPoint({410, 400})) << "edits while shown do not move the markers";
     main->Text3.setText(L"410");
     clickCheck1();
-    EXPECT_FALSE(frmCircle2.visible());
+    EXPECT_FALSE(main->frmCircle2.visible());
     clickCheck1();
-    EXPECT_EQ(frmCircle2.hwnd(), WindowFromPoint({410, 400})) << "shown again where it was dropped";
+    EXPECT_EQ(main->frmCircle2.hwnd(), WindowFromPoint({410, 400})) << "shown again where it was dropped";
 }
 
 TEST_F(MainCommands, APositionThatIsNotANumberLeavesItsMarkerWhereItWas) {
@@ -185,9 +183,9 @@ TEST_F(MainCommands, APositionThatIsNotANumberLeavesItsMarkerWhereItWas) {
         setPosition2(c.x, c.y);
         main->Text1.setText(L"50");
         clickCheck1();
-        EXPECT_TRUE(frmCircle2.visible()) << wp::win::toUtf8(c.x);
-        EXPECT_EQ(frmCircle2.hwnd(), WindowFromPoint({400, 400})) << wp::win::toUtf8(c.x);
-        EXPECT_EQ(frmCircle.hwnd(), WindowFromPoint({50, 0})) << "the other marker is placed";
+        EXPECT_TRUE(main->frmCircle2.visible()) << wp::win::toUtf8(c.x);
+        EXPECT_EQ(main->frmCircle2.hwnd(), WindowFromPoint({400, 400})) << wp::win::toUtf8(c.x);
+        EXPECT_EQ(main->frmCircle.hwnd(), WindowFromPoint({50, 0})) << "the other marker is placed";
         clickCheck1();
         main->Text1.setText(L"0");
     }

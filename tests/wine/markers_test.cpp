@@ -7,9 +7,6 @@
 #include "markers/markers.h"
 #include "support.h"
 
-using wp::markers::frmCircle;
-using wp::markers::frmCircle2;
-using wp::markers::frmCircle3;
 using wp::markers::Marker;
 using wp::test::flushEvents;
 
@@ -53,12 +50,9 @@ protected:
     RecordingTarget target;
     wp::test::PointerGuard pointerGuard;
 
-    void TearDown() override {
-        for (Marker* marker : {&frmCircle, &frmCircle2, &frmCircle3}) {
-            marker->close();
-            marker->setTarget(nullptr);
-        }
-    }
+    Marker frmCircle{wp::markers::position1};
+    Marker frmCircle2{wp::markers::position2};
+    Marker frmCircle3{wp::markers::macroPosition};
     // A press and release of a button on the marker with no movement between them.
     static void pressWithoutMoving(Marker& marker, UINT down = WM_LBUTTONDOWN) {
         PostMessageW(marker.hwnd(), down, 0, MAKELPARAM(21, 21));
