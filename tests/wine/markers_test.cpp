@@ -25,137 +25,76 @@ RECT rectOf(HWND hwnd) {
     return r;
 }
 
-// An ordinary window to lie under the markers.
-class Underneath {
-public:
-    explicit Underneath(RECT area) {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"WanderpointTestUnderneath";
-        RegisterClassW(&wc);
-        hwnd_ = CreateWindowExW(0, wc.lpszClassName, L"underneath", WS_POPUP | WS_VISIBLE, area.left, area.top,
-                                area.right - area.left, area.bottom - area.top, nullptr, nullptr, nullptr, nullptr);
-        flushEvents(20);
-    }
-    ~Underneath() { DestroyWindow(hwnd_); }
-    HWND hwnd() const { return hwnd_; }
-
-private:
-    HWND hwnd_;
-};
-
-class Markers : public ::testing::Test {
-protected:
-    RecordingTarget target;
-    wp::test::PointerGuard pointerGuard;
-
-    Marker frmCircle{wp::markers::position1};
-    Marker frmCircle2{wp::markers::position2};
-    Marker frmCircle3{wp::markers::macroPosition};
-    // A press and release of a button on the marker with no movement between them.
-    static void pressWithoutMoving(Marker& marker, UINT down = WM_LBUTTONDOWN) {
-        PostMessageW(marker.hwnd(), down, 0, MAKELPARAM(21, 21));
-        PostMessageW(marker.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(21, 21));
-        flushEvents(30);
-    }
-};
-
-TEST_F(Markers, AClickOutsideTheDiscButInsideItsSquareReachesTheWindowBelow) {
-    const Underneath below({300, 300, 500, 500});
-    EXPECT_FALSE(frmCircle2.exists()) << "nothing is loaded before its first use";
-    frmCircle2.show();
-    frmCircle2.moveTo({379, 379});
-    flushEvents(20);
-    EXPECT_EQ(frmCircle2.hwnd(), WindowFromPoint({400, 400})) << "the centre";
-    EXPECT_EQ(frmCircle2.hwnd(), WindowFromPoint({381, 400})) << "the left edge of the disc";
-    for (POINT corner : {POINT{379, 379}, POINT{380, 381}, POINT{420, 420}, POINT{419, 380}})
-        EXPECT_EQ(below.hwnd(), WindowFromPoint(corner)) << corner.x << "," << corner.y;
-
-    // It stays above an ordinary window that is activated after it.
-    SetForegroundWindow(below.hwnd());
-    BringWindowToTop(below.hwnd());
-    flushEvents(20);
-    EXPECT_EQ(frmCircle2.hwnd(), WindowFromPoint({400, 400}));
+// A press and release on the disc's centre with no movement between them.
+void pressWithoutMoving(const Marker& marker, UINT down = WM_LBUTTONDOWN) {
+    PostMessageW(marker.hwnd(), down, 0, MAKELPARAM(21, 21));
+    PostMessageW(marker.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(21, 21));
+    flushEvents(30);
 }
 
-TEST_F(Markers, MoveTakesTwipsAndHidingKeepsThePlaceUntilClosed) {
-    frmCircle.show();
+TEST(Markers, ARoundDiscAboveEveryWindowThatGrowsAroundItsCentreWithTheScale) {
+    wp::test::PointerGuard pointerGuard;
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.lpszClassName = L"WanderpointTestUnderneath";
+    RegisterClassW(&wc);
+    const HWND below = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 300, 300, 200, 200, nullptr,
+                                       nullptr, nullptr, nullptr);
+    Marker marker{wp::markers::position2};
+    RecordingTarget target;
+    marker.setTarget(&target);
+    EXPECT_FALSE(marker.exists()) << "nothing is loaded before its first use";
+    marker.show();
+    marker.moveTo({379, 379});
+    for (UINT dpi : {96u, 144u, 96u}) {
+        RECT suggested = rectOf(marker.hwnd());
+        SendMessageW(marker.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        SetForegroundWindow(below); // an ordinary window activated after it stays under it
+        flushEvents(20);
+        const RECT r = rectOf(marker.hwnd());
+        EXPECT_EQ(wp::markerSidePixels(dpi), r.right - r.left) << dpi;
+        EXPECT_EQ(marker.hwnd(), WindowFromPoint({400, 400})) << "the centre, at " << dpi;
+        EXPECT_EQ(marker.hwnd(), WindowFromPoint({r.left + 2, 400})) << "the left edge of the disc, at " << dpi;
+        for (POINT corner : {POINT{r.left, r.top}, POINT{r.right - 1, r.bottom - 1}})
+            EXPECT_EQ(below, WindowFromPoint(corner)) << "a corner clicks through, at " << dpi;
+        target.writes.clear();
+        pressWithoutMoving(marker);
+        EXPECT_EQ((std::vector<std::wstring>{L"x=400", L"y=400"}), target.writes) << dpi;
+    }
+    DestroyWindow(below);
+}
+
+TEST(Markers, MovesInTwipsKeepsItsPlaceWhenHiddenAndWritesItsCentreForAnyButton) {
+    Marker marker{wp::markers::position1};
+    marker.show();
     const struct {
         double left, top;
         POINT corner;
-    } moves[] = {
-        {-315, -315, {-21, -21}},
-        {7.5, 22.5, {0, 2}}, // half pixels go to the even neighbour
-    };
+    } moves[] = {{-315, -315, {-21, -21}}, {7.5, 22.5, {0, 2}}}; // half pixels go to the even neighbour
     for (const auto& m : moves) {
-        EXPECT_TRUE(frmCircle.move(m.left, m.top));
-        const RECT r = rectOf(frmCircle.hwnd());
-        EXPECT_EQ(m.corner.x, r.left) << m.left;
-        EXPECT_EQ(m.corner.y, r.top) << m.top;
+        EXPECT_TRUE(marker.move(m.left, m.top));
+        EXPECT_EQ(m.corner.x, rectOf(marker.hwnd()).left) << m.left;
+        EXPECT_EQ(m.corner.y, rectOf(marker.hwnd()).top) << m.top;
     }
-    frmCircle.moveTo({250, 260});
-    EXPECT_FALSE(frmCircle.move(1e30, 15)) << "no pixel lies there";
-    EXPECT_FALSE(frmCircle.move(15, -1e30));
-    EXPECT_EQ(250, rectOf(frmCircle.hwnd()).left);
+    marker.moveTo({250, 260});
+    EXPECT_FALSE(marker.move(1e30, 15)) << "no pixel lies there";
+    EXPECT_FALSE(marker.move(15, -1e30));
+    marker.hide();
+    EXPECT_FALSE(marker.visible());
+    marker.show();
+    EXPECT_EQ(250, rectOf(marker.hwnd()).left) << "kept through a refused move and hiding";
+    EXPECT_EQ(260, rectOf(marker.hwnd()).top);
 
-    const RECT before = rectOf(frmCircle.hwnd());
-    frmCircle.hide();
-    EXPECT_TRUE(frmCircle.exists());
-    EXPECT_FALSE(frmCircle.visible());
-    frmCircle.show();
-    EXPECT_TRUE(frmCircle.visible());
-    const RECT after = rectOf(frmCircle.hwnd());
-    EXPECT_EQ(before.left, after.left);
-    EXPECT_EQ(before.top, after.top);
-    EXPECT_EQ(before.right, after.right);
-
-    frmCircle.close();
-    EXPECT_FALSE(frmCircle.exists());
-}
-
-TEST_F(Markers, APressWithoutMovementWritesThePresentCentreXThenY) {
-    const struct {
-        POINT corner;
-        UINT button;
-        const wchar_t* x;
-        const wchar_t* y;
-    } cases[] = {
-        {{-100, 5000}, WM_LBUTTONDOWN, L"x=-79", L"y=5021"}, // off the screen: not clipped
-        {{10, 20}, WM_RBUTTONDOWN, L"x=31", L"y=41"},
-        {{10, 20}, WM_MBUTTONDOWN, L"x=31", L"y=41"},
-    };
-    frmCircle2.setTarget(&target);
-    frmCircle2.show();
-    for (const auto& c : cases) {
-        frmCircle2.moveTo(c.corner);
+    RecordingTarget target;
+    marker.setTarget(&target);
+    for (UINT button : {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN}) {
+        marker.moveTo({-100, 5000}); // off the screen: not clipped
         target.writes.clear();
-        pressWithoutMoving(frmCircle2, c.button);
-        const std::vector<std::wstring> expected{c.x, c.y};
-        EXPECT_EQ(expected, target.writes) << c.corner.x << "," << c.corner.y;
-        EXPECT_EQ(c.corner.x, rectOf(frmCircle2.hwnd()).left);
+        pressWithoutMoving(marker, button);
+        EXPECT_EQ((std::vector<std::wstring>{L"x=-79", L"y=5021"}), target.writes) << button;
     }
-}
-
-TEST_F(Markers, OnAScaledMonitorTheDiscGrowsAroundTheSameCentre) {
-    frmCircle2.setTarget(&target);
-    frmCircle2.show();
-    frmCircle2.moveTo({379, 379});
-    for (UINT dpi : {144u, 96u}) {
-        RECT suggested = rectOf(frmCircle2.hwnd());
-        SendMessageW(frmCircle2.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-        const RECT r = rectOf(frmCircle2.hwnd());
-        const int side = wp::markerSidePixels(dpi);
-        EXPECT_EQ(side, r.right - r.left) << dpi;
-        EXPECT_EQ(side, r.bottom - r.top) << dpi;
-        EXPECT_EQ(frmCircle2.hwnd(), WindowFromPoint({400, 400})) << "the centre is on the disc at " << dpi;
-        EXPECT_NE(frmCircle2.hwnd(), WindowFromPoint({r.left + 1, r.top + 1})) << "a corner is not, at " << dpi;
-
-        target.writes.clear();
-        pressWithoutMoving(frmCircle2);
-        const std::vector<std::wstring> expected{L"x=400", L"y=400"};
-        EXPECT_EQ(expected, target.writes) << dpi;
-    }
+    marker.close();
+    EXPECT_FALSE(marker.exists());
 }
 
 } // namespace
