@@ -23,8 +23,7 @@
 #include "win/text.h"
 
 namespace {
-using wp::bench::FixedDialogs;
-using wp::bench::NoMarker;
+using wp::bench::ShownMacroWindow;
 
 // Wine fills in no PrivateUsage; its working set is the process's resident memory.
 double residentMegabytes() {
@@ -55,16 +54,12 @@ std::string utf16Le(const std::string& ascii) {
 } // namespace
 
 void benchMacroFileShapes() {
-    wp::win::SystemPointer pointer;
-    wp::mouse::Win32MousePlatform mouse;
-    NoMarker marker;
-    FixedDialogs dialogs;
-    wp::macro::FrmMacro macro({pointer, mouse, marker, dialogs, nullptr, nullptr, [](int) -> SHORT { return 0; }});
-    macro.show(SW_SHOWNOACTIVATE);
+    ShownMacroWindow shown;
+    wp::macro::FrmMacro& macro = shown.window;
     const HWND list = macro.control(wp::macro::macro_ids::lstCommand);
     wchar_t folder[MAX_PATH]{};
     GetTempPathW(MAX_PATH, folder);
-    dialogs.name = std::wstring(folder) + L"wanderpoint-bench-shape.cmd";
+    shown.dialogs.name = std::wstring(folder) + L"wanderpoint-bench-shape.cmd";
 
     const wp::macro::MacroFileLimits limits;
     const std::size_t most = limits.entries, longest = limits.entryLength;
@@ -91,7 +86,7 @@ void benchMacroFileShapes() {
                 most, longest);
     for (const auto& shape : shapes) {
         {
-            std::ofstream out(wp::win::toUtf8(dialogs.name), std::ios::binary);
+            std::ofstream out(wp::win::toUtf8(shown.dialogs.name), std::ios::binary);
             out << shape.bytes;
         }
         SendMessageW(list, LB_RESETCONTENT, 0, 0);
@@ -106,7 +101,7 @@ void benchMacroFileShapes() {
             }
         });
         const double start = wp::win::monotonicMilliseconds();
-        macro.mnuOpen_Click();
+        wp::bench::command(macro.hwnd(), wp::macro::macro_ids::mnuOpen);
         UpdateWindow(macro.hwnd());
         wp::win::letPendingEventsRun();
         const double ms = wp::win::monotonicMilliseconds() - start;
@@ -118,5 +113,5 @@ void benchMacroFileShapes() {
                     count > 0 ? ("opened, " + std::to_string(count) + " entries").c_str() : "refused");
     }
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
-    DeleteFileW(dialogs.name.c_str());
+    DeleteFileW(shown.dialogs.name.c_str());
 }

@@ -18,8 +18,7 @@
 
 namespace {
 using wp::bench::elapsedMs;
-using wp::bench::FixedDialogs;
-using wp::bench::NoMarker;
+using wp::bench::ShownMacroWindow;
 
 POINT moveAt(int i) {
     return {100 + i % 600, 100 + (i * 7) % 500};
@@ -28,12 +27,8 @@ POINT moveAt(int i) {
 } // namespace
 
 void benchMacroWindow(int moves, int records) {
-    wp::win::SystemPointer pointer;
-    wp::mouse::Win32MousePlatform mouse;
-    NoMarker marker;
-    FixedDialogs dialogs;
-    wp::macro::FrmMacro macro({pointer, mouse, marker, dialogs, nullptr, nullptr, [](int) -> SHORT { return 0; }});
-    macro.show(SW_SHOWNOACTIVATE);
+    ShownMacroWindow shown;
+    wp::macro::FrmMacro& macro = shown.window;
     // Away from the moves, as when the pointer is played over other applications.
     SetWindowPos(macro.hwnd(), nullptr, 760, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     const HWND list = macro.control(wp::macro::macro_ids::lstCommand);
@@ -73,7 +68,7 @@ void benchMacroWindow(int moves, int records) {
         // changes from round to round.
         const auto floorLoop = [&] { floor.push_back(moveLoop([] { wp::win::letPendingEventsRun(); })); };
         if (round % 2 == 0) floorLoop();
-        run.push_back(elapsedMs([&] { macro.cmdRun_Click(); }));
+        run.push_back(elapsedMs([&] { wp::bench::click(macro.hwnd(), wp::macro::macro_ids::cmdRun); }));
         if (round % 2 != 0) floorLoop();
         floorRatio.push_back(floor.back() / run.back());
     }
@@ -91,12 +86,12 @@ void benchMacroWindow(int moves, int records) {
 
     wchar_t folder[MAX_PATH]{};
     GetTempPathW(MAX_PATH, folder);
-    dialogs.name = std::wstring(folder) + L"wanderpoint-bench.cmd";
+    shown.dialogs.name = std::wstring(folder) + L"wanderpoint-bench.cmd";
     fill(records);
-    const double save = elapsedMs([&] { macro.mnuSave_Click(); });
-    const double open = elapsedMs([&] { macro.mnuOpen_Click(); });
+    const double save = elapsedMs([&] { wp::bench::command(macro.hwnd(), wp::macro::macro_ids::mnuSave); });
+    const double open = elapsedMs([&] { wp::bench::command(macro.hwnd(), wp::macro::macro_ids::mnuOpen); });
     const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
     std::printf("files: saving %d records %.0f ms, opening them %.0f ms (%ld entries back) (goal <= 1000 ms each)\n",
                 records, save, open, static_cast<long>(count));
-    DeleteFileW(dialogs.name.c_str());
+    DeleteFileW(shown.dialogs.name.c_str());
 }

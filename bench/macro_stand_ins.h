@@ -1,5 +1,5 @@
-// What the macro window needs beside the real pointer when a benchmark drives it: no marker, and
-// dialogs that answer with one file name.
+// The macro window as a benchmark drives it: the real pointer and mouse, no marker, and dialogs
+// that answer with one file name.
 #pragma once
 
 #include <optional>
@@ -7,7 +7,9 @@
 
 #include <windows.h>
 
-#include "macro/ports.h"
+#include "macro/frmMacro.h"
+#include "mouse/win32_mouse_platform.h"
+#include "win/pointer_port.h"
 #include "win/event_wait.h"
 
 namespace wp::bench {
@@ -28,6 +30,19 @@ public:
     std::optional<std::wstring> showOpen(HWND, const std::wstring&, const std::wstring&) override { return name; }
     std::optional<std::wstring> showSave(HWND, const std::wstring&, const std::wstring&) override { return name; }
 };
+
+struct ShownMacroWindow {
+    win::SystemPointer pointer;
+    mouse::Win32MousePlatform mouse;
+    NoMarker marker;
+    FixedDialogs dialogs;
+    macro::FrmMacro window{{pointer, mouse, marker, dialogs, nullptr, nullptr, [](int) -> SHORT { return 0; }}};
+    ShownMacroWindow() { window.show(SW_SHOWNOACTIVATE); }
+};
+
+// A button's click or a menu command, as the user's would arrive.
+inline void click(HWND window, int id) { SendMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0); }
+inline void command(HWND window, int id) { SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
 template <class Work> double elapsedMs(Work work) {
     const double start = win::monotonicMilliseconds();

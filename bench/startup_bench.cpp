@@ -68,7 +68,7 @@ double median(std::vector<double> values) {
 } // namespace
 
 void benchStartUp(int runs) {
-    const std::wstring program = besideThisProgram(L"..\\..\\Wanderpoint.exe");
+    const std::wstring program = besideThisProgram(L"..\\Wanderpoint.exe");
     const std::wstring minimal = besideThisProgram(L"minimal_window.exe");
     std::vector<double> ours, bare;
     for (int i = 0; i < runs; ++i) { // interleaved, so a busy spell of the machine hits both

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "app/frmMain.h"
+#include "app/frmMain_ids.h"
+#include "bench/macro_stand_ins.h"
 #include "win/event_wait.h"
 #include "win/pointer_port.h"
 #include "win/pump.h"
@@ -72,10 +74,10 @@ void benchSwitchTimer(int periods) {
     main.Text3.setText(L"320");
     main.Text4.setText(L"300");
     main.TimInt.setText(L"0.1");
-    main.Command3_Click();
+    wp::bench::click(main.hwnd(), wp::app::main_ids::Command3);
     const double period = main.Timer1.interval();
     wp::win::runMessageLoopWhile([&] { return pointer.moments.size() < static_cast<std::size_t>(periods) + 1; });
-    main.Command3_Click();
+    wp::bench::click(main.hwnd(), wp::app::main_ids::Command3);
 
     const Timing cycle = timingOf(pointer.moments, period);
     const Timing bare = timingOf(bareTimerMoments(periods, static_cast<UINT>(period)), period);
