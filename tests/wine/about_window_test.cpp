@@ -1,38 +1,38 @@
+// The about window, and the side bar whose signs open it and the disclaimer.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
+#include <functional>
+#include <limits>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "about/frmAbout.h"
 #include "about/frmAbout_ids.h"
+#include "app/frmMain.h"
+#include "app/frmMain_ids.h"
 #include "core/version_text.h"
+#include "sidebar/side_bar.h"
 #include "support.h"
 #include "win/text.h"
 
 namespace ids = wp::about::about_ids;
-using wp::about::FrmAbout;
 using wp::test::flushEvents;
 using wp::test::pressKey;
-using wp::win::toWide;
 
 namespace {
 
 struct RecordingShell final : wp::about::ShellPort {
-    std::vector<std::string> opened; // "verb file parameters directory show"
+    std::vector<std::string> opened; // "owner verb file parameters directory show"
     void shellExecute(HWND owner, const char* verb, const char* file, const char* parameters, const char* directory,
                       int show) override {
-        EXPECT_EQ(nullptr, owner);
-        opened.push_back(std::string(verb) + " " + file + " " + parameters + " " + directory + " " + std::to_string(show));
+        opened.push_back(std::to_string(owner != nullptr) + " " + verb + " " + file + " " + parameters + " " +
+                         directory + " " + std::to_string(show));
     }
 };
 
-RECT rectIn(HWND control, HWND parent) {
+RECT rectIn(HWND control) {
     RECT r{};
     GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
 
@@ -40,63 +40,54 @@ class AboutWindow : public ::testing::Test {
 protected:
     RecordingShell shell;
     wp::app::AppInfo info = wp::app::appInfo;
-    std::unique_ptr<FrmAbout> about;
+    std::unique_ptr<wp::about::FrmAbout> about;
     wp::test::PointerGuard pointerGuard;
 
     void open() {
-        about = std::make_unique<FrmAbout>(wp::about::AboutDeps{shell, info});
+        about = std::make_unique<wp::about::FrmAbout>(wp::about::AboutDeps{shell, info});
         ASSERT_TRUE(about->load(nullptr));
         about->show();
-        SetForegroundWindow(about->hwnd());
         SetFocus(about->hwnd());
         flushEvents(50);
     }
     HWND control(int id) const { return about->control(id); }
-    std::string openCall(const std::string& file) const { return "Open " + file + "   " + std::to_string(SW_SHOWNORMAL); }
 };
 
-TEST_F(AboutWindow, ShowsTheApplicationInformationAndALongTitleSpansTheWindow) {
-    const struct {
-        const char* title;
-        bool spans; // when wider than the comments
-    } titles[] = {{"W", false}, {"Wanderpoint Wanderpoint", true}};
-    info.Revision = 12345;
-    for (const auto& [title, spans] : titles) {
-        info.Title = title;
+// Also how it closes: Esc, Enter away from the links, the close box.
+TEST_F(AboutWindow, ShowsTheApplicationInformationATitleWiderThanTheCommentsSpansIt) {
+    for (const UINT closeKey : {UINT{VK_ESCAPE}, UINT{VK_RETURN}, 0u}) {
+        const bool wide = closeKey == VK_RETURN;
+        info.Title = wide ? "Wanderpoint Wanderpoint" : "W";
         open();
-        const std::pair<int, std::string> texts[] = {{ids::lblTit, std::string(info.Title)},
-                                                     {ids::lblVersion, wp::versionText(info.Major, info.Minor, 12345)},
-                                                     {ids::lblComments, std::string(info.Comments)},
-                                                     {ids::lblCopyright, std::string(info.LegalCopyright)},
-                                                     {ids::lblWeb, wp::about::WebSiteAddress},
-                                                     {ids::lblEmail, wp::about::EMailAddress}};
-        for (const auto& [id, text] : texts) EXPECT_EQ(toWide(text), wp::test::textOf(control(id))) << title << " " << id;
+        const std::pair<int, std::string> texts[] = {
+            {ids::lblTit, std::string(info.Title)},
+            {ids::lblVersion, wp::versionText(info.Major, info.Minor, info.Revision)},
+            {ids::lblComments, std::string(info.Comments)},
+            {ids::lblCopyright, std::string(info.LegalCopyright)},
+            {ids::lblWeb, wp::about::WebSiteAddress},
+            {ids::lblEmail, wp::about::EMailAddress}};
+        for (const auto& [id, text] : texts) EXPECT_EQ(wp::win::toWide(text), wp::test::textOf(control(id))) << id;
         RECT outer{};
         GetWindowRect(about->hwnd(), &outer);
-        const RECT bar = rectIn(control(ids::lblTit), about->hwnd());
-        EXPECT_EQ(spans, bar.left == 0 && bar.right - bar.left == outer.right - outer.left) << title;
+        const RECT title = rectIn(control(ids::lblTit));
+        EXPECT_EQ(wide, title.left == 0 && title.right - title.left == outer.right - outer.left) << info.Title;
+        // What the user sees of the frame: no task bar button, a close box, no sizing or minimising.
+        const LONG_PTR ex = GetWindowLongPtrW(about->hwnd(), GWL_EXSTYLE);
+        const LONG_PTR style = GetWindowLongPtrW(about->hwnd(), GWL_STYLE);
+        EXPECT_TRUE((ex & WS_EX_TOOLWINDOW) && !(ex & WS_EX_APPWINDOW)) << "the task bar skips only such windows";
+        EXPECT_TRUE((style & WS_SYSMENU) && !(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)));
+        closeKey ? pressKey(closeKey) : void(SendMessageW(about->hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0));
+        EXPECT_FALSE(about->exists()) << closeKey;
     }
 }
 
-// The user sees a tool window: no task bar button, a close box, no sizing or minimising.
-TEST_F(AboutWindow, IsAFixedToolWindowOutOfTheTaskBar) {
-    open();
-    const LONG_PTR ex = GetWindowLongPtrW(about->hwnd(), GWL_EXSTYLE), style = GetWindowLongPtrW(about->hwnd(), GWL_STYLE);
-    EXPECT_TRUE((ex & WS_EX_TOOLWINDOW) && !(ex & WS_EX_APPWINDOW)) << "the task bar skips only such windows";
-    EXPECT_TRUE(style & WS_SYSMENU);
-    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-}
-
 TEST_F(AboutWindow, LinksOpenThroughTheShellByClickAndByKeyboardOncePerPress) {
-    const std::vector<std::string> both = {openCall(wp::about::WebSiteAddress),
-                                           openCall(std::string("mailto:") + wp::about::EMailAddress)};
+    const std::string show = "   " + std::to_string(SW_SHOWNORMAL);
+    const std::vector<std::string> both = {std::string("0 Open ") + wp::about::WebSiteAddress + show,
+                                           std::string("0 Open mailto:") + wp::about::EMailAddress + show};
     open();
-    wp::test::postClick(control(ids::lblWeb));
-    wp::test::postClick(control(ids::lblEmail));
-    wp::test::postClick(control(ids::lblCopyright));
-    wp::test::postClick(control(ids::lblDisc));
+    for (int id : {ids::lblWeb, ids::lblEmail, ids::lblCopyright, ids::lblDisc}) wp::test::postClick(control(id));
     EXPECT_EQ(both, shell.opened) << "clicks";
-
     shell.opened.clear();
     pressKey(VK_TAB);
     EXPECT_EQ(control(ids::lblWeb), GetFocus());
@@ -112,56 +103,101 @@ TEST_F(AboutWindow, LinksOpenThroughTheShellByClickAndByKeyboardOncePerPress) {
     EXPECT_TRUE(about->exists()) << "Enter and Space on a link do not close";
 }
 
-TEST_F(AboutWindow, EscEnterOrTheCloseBoxCloses) {
-    for (const UINT how : {UINT{VK_ESCAPE}, UINT{VK_RETURN}, 0u}) {
-        open();
-        if (how) pressKey(how);
-        else SendMessageW(about->hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
-        EXPECT_FALSE(about->exists()) << how;
-    }
-    EXPECT_TRUE(shell.opened.empty());
-}
-
-// How far and how fast the comments scroll is the core's; here only that their timer moves them.
-TEST_F(AboutWindow, TallCommentsScrollOnTheirTimer) {
+// How far and how fast they move is the core's; here only that the timers move them.
+TEST_F(AboutWindow, TallCommentsScrollAndTheLogoFollowsThePointerWhileHeldWithCtrl) {
     for (const bool tall : {false, true}) {
         std::string text = "Short.";
-        for (int i = 0; tall && i < 12; ++i) text += " A line of comments that is long enough to wrap.";
+        for (int i = 0; tall && i < 80; ++i) text += " wrapping";
         info.Comments = text;
         open();
-        const HWND comments = control(ids::lblComments);
-        const LONG top = rectIn(comments, GetParent(comments)).top;
+        const LONG top = rectIn(control(ids::lblComments)).top;
         flushEvents(400);
-        EXPECT_EQ(tall, rectIn(comments, GetParent(comments)).top < top) << tall;
+        EXPECT_EQ(tall, rectIn(control(ids::lblComments)).top < top) << tall;
+    }
+    const RECT home = about->imgLogo();
+    POINT away{home.right + 80, home.bottom + 40};
+    ClientToScreen(about->hwnd(), &away);
+    for (const WPARAM keys : {WPARAM{MK_LBUTTON}, WPARAM{MK_LBUTTON | MK_CONTROL}}) {
+        PostMessageW(about->hwnd(), WM_LBUTTONDOWN, keys, MAKELPARAM(home.left + 4, home.top + 4));
+        flushEvents(20);
+        SetCursorPos(away.x, away.y);
+        wp::test::tick(about->hwnd(), wp::about::FrmAbout::timer1Id);
+        EXPECT_EQ(keys != MK_LBUTTON, about->imgLogo().left > home.left + 40) << keys;
+        PostMessageW(about->hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(home.left + 4, home.top + 4));
+        flushEvents(20);
+    }
+    wp::test::tick(about->hwnd(), wp::about::FrmAbout::timer1Id);
+    EXPECT_EQ(home.left, about->imgLogo().left) << "released: home";
+    EXPECT_EQ(nullptr, GetCapture());
+}
+
+// White pixels (the caption) in rows [top, bottom) of a picture.
+int captionIn(wp::win::PictureBox& picture, int top, int bottom) {
+    int white = 0;
+    for (int y = top; y < bottom; ++y)
+        for (int x = 0; x < picture.scaleSize().cx; ++x) white += GetPixel(picture.hDC(), x, y) == RGB(255, 255, 255);
+    return white;
+}
+
+TEST(SideBar, PaintsACaptionRisingFromTheBottomAndEndsQuietlyOnABadFont) {
+    wp::win::OwnedWindow host(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, nullptr, 0));
+    wp::win::PictureBox picture;
+    picture.create(host.get(), 1, RGB(255, 255, 255));
+    SetWindowPos(picture.hwnd(), nullptr, 0, 0, 17, 509, SWP_NOZORDER | SWP_NOACTIVATE);
+    picture.setForeColor(RGB(255, 255, 255));
+    const HGDIOBJ fontBefore = GetCurrentObject(picture.hDC(), OBJ_FONT);
+    wp::sidebar::SideBar bar;
+    bar.Caption(L"Wanderpoint");
+    bar.DrawingObject(&picture);
+    const std::pair<wp::win::PictureFont, bool> fonts[] = {
+        {{L"Arial", 9.75}, true},
+        {{L"A font name of 31 characters..", 9.75}, true}, // an unknown face: another
+        {{L"A font name of 32 characters....", 9.75}, false},
+        {{L"Arial\u4e00", 9.75}, false}, // no single-byte code
+        {{L"Arial", std::numeric_limits<double>::quiet_NaN()}, false}};
+    for (const auto& [font, shown] : fonts) {
+        picture.setFont(font);
+        // 509 rows, a brush each, 140 times: past the system's handle table if any were left behind.
+        for (int i = 0; i < (shown ? 1 : 140); ++i) bar.Draw();
+        const std::string name = wp::win::toUtf8(font.Name);
+        EXPECT_NE(RGB(255, 255, 255), GetPixel(picture.hDC(), 8, 508)) << name << ": the gradient comes first";
+        EXPECT_EQ(shown, captionIn(picture, 300, 503) > 40) << name;
+        EXPECT_EQ(0, captionIn(picture, 503, 509) + captionIn(picture, 0, 150)) << name << ": 6 pixels up, upward";
+        EXPECT_EQ(fontBefore, GetCurrentObject(picture.hDC(), OBJ_FONT)) << name;
     }
 }
 
-// Ctrl + left press on the logo makes it follow the pointer on Timer1; the release sends it home.
-TEST_F(AboutWindow, TheLogoFollowsThePointerOnlyWhilePressedWithCtrl) {
-    open();
-    const RECT home = about->imgLogo();
-    const POINT on{home.left + 4, home.top + 4};
-    POINT away{home.right + 80, home.bottom + 40};
-    ClientToScreen(about->hwnd(), &away);
-    auto pressAndFollow = [&](WPARAM keys) {
-        PostMessageW(about->hwnd(), WM_LBUTTONDOWN, keys, MAKELPARAM(on.x, on.y));
-        flushEvents(20);
-        SetCursorPos(away.x, away.y);
-        wp::test::tick(about->hwnd(), FrmAbout::timer1Id);
-        const RECT now = about->imgLogo();
-        PostMessageW(about->hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(on.x, on.y));
-        flushEvents(20);
-        return now;
+std::function<void()> probeStep; // run by a thread timer, inside whatever loop runs
+
+// The about sign on the main window's side bar, which is redrawn at every resize. (The help sign: main commands.)
+TEST(MainWindowSideBar, TheAboutSignOpensTheAboutWindowModal) {
+    wp::test::MemorySettings settings;
+    wp::test::RecordingPointer pointer;
+    wp::app::FrmMain main({settings, pointer, [] {}});
+    ASSERT_TRUE(main.open(SW_SHOWNORMAL));
+    wp::test::typeInto(main.hwnd(), wp::app::main_ids::TimInt, L"0.05");
+    wp::test::clickControl(main.hwnd(), wp::app::main_ids::Command3); // a switching cycle to go on under it
+    std::vector<size_t> moves;
+    bool mainTookInput = false;
+    probeStep = [&] { // twice from inside the about window's loop, then Esc
+        const HWND about = FindWindowW(L"WanderpointAbout", nullptr);
+        if (!about || moves.size() == 2) return;
+        mainTookInput = mainTookInput || IsWindowEnabled(main.hwnd());
+        moves.push_back(pointer.moves().size());
+        if (moves.size() == 2) PostMessageW(about, WM_KEYDOWN, VK_ESCAPE, 1);
     };
-    const RECT stayed = pressAndFollow(MK_LBUTTON);
-    EXPECT_TRUE(EqualRect(&home, &stayed)) << "no Ctrl: stays";
-    const RECT followed = pressAndFollow(MK_LBUTTON | MK_CONTROL);
-    EXPECT_GT(followed.left, home.left + 40);
-    EXPECT_GT(followed.top, home.top + 20);
-    wp::test::tick(about->hwnd(), FrmAbout::timer1Id);
-    const RECT back = about->imgLogo();
-    EXPECT_TRUE(EqualRect(&home, &back)) << "released: home";
-    EXPECT_EQ(nullptr, GetCapture());
+    const UINT_PTR probe = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR, DWORD) { probeStep(); });
+    wp::test::postClick(GetDlgItem(main.picLeftBar.hwnd(), wp::app::main_ids::Image3), {8, 8}); // back when closed
+    KillTimer(nullptr, probe);
+    ASSERT_EQ(2u, moves.size()) << "the about window opened";
+    EXPECT_FALSE(mainTookInput);
+    EXPECT_GT(moves[1], moves[0]) << "the main window's timer stopped under it";
+    EXPECT_TRUE(IsWindowEnabled(main.hwnd()));
+    EXPECT_EQ(nullptr, FindWindowW(L"WanderpointAbout", nullptr));
+
+    SetWindowPos(main.hwnd(), nullptr, 0, 0, 500, 700, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int height = main.picLeftBar.scaleSize().cy;
+    EXPECT_GT(captionIn(main.picLeftBar, height - 100, height), 40) << "redrawn at the new bottom";
 }
 
 } // namespace
