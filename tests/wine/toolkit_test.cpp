@@ -1,4 +1,3 @@
-// The window toolkit, the waits and the mouse control over the real system.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -47,11 +46,29 @@ TEST(WindowTimer, IntervalZeroNeverFiresAndSettingEitherPropertyStartsThePeriodA
     EXPECT_GE(ticksWithin(500), 1u);
 }
 
+// The button arithmetic is the core's; here what the system makes of what the control sends.
+TEST(MouseControl, ClicksArriveAsPressReleasePairsAndDoubleClicks) {
+    wp::test::PointerGuard guard;
+    wp::win::OwnedWindow target(CreateWindowExW(WS_EX_TOPMOST, L"BUTTON", L"", WS_POPUP | WS_VISIBLE, 200, 200, 200,
+                                                150, nullptr, nullptr, nullptr, nullptr)); // takes double clicks
+    wp::mouse::Win32MousePlatform platform;
+    wp::mouse::MtyMouse mouse(platform);
+    SetCursorPos(250, 250);
+    wp::test::flushEvents(50);
+    for (const int b : {0, 1}) mouse.SingleClick(b);
+    for (const int b : {0, 1}) mouse.DoubleClick(b);
+    const std::vector<UINT> expected = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN,   WM_RBUTTONUP,
+                                        WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP,
+                                        WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_RBUTTONUP};
+    const auto button = [](const MSG& m) { return m.message > WM_MOUSEMOVE && m.message <= WM_MBUTTONDBLCLK; };
+    EXPECT_EQ(expected, pumpFor(200, button));
+}
+
 int ticks = 0;
 void CALLBACK countTick(HWND, UINT, UINT_PTR, DWORD) { ++ticks; }
 
-// Only bounds that a slow machine cannot break: never early, events run, an abandon ends it.
-TEST(EventWait, RunsTheEventsAndEndsNotBeforeItsTimeOrWhenAbandoned) {
+// Only bounds that a slow machine cannot break: never early, events run, an abandon or a quit ends it.
+TEST(EventWait, RunsTheEventsAndEndsNotBeforeItsTimeOrWhenAbandonedOrQuit) {
     const UINT_PTR ticker = SetTimer(nullptr, 0, 10, countTick);
     Sleep(30);
     wp::win::waitLettingEventsRun(monotonicMilliseconds() - 5);
@@ -64,39 +81,10 @@ TEST(EventWait, RunsTheEventsAndEndsNotBeforeItsTimeOrWhenAbandoned) {
     wp::win::waitLettingEventsRun(monotonicMilliseconds() + 60'000, [] { return ticks >= 2; });
     EXPECT_EQ(2, ticks) << "abandoned at the event that asked";
     KillTimer(nullptr, ticker);
-}
-
-// The button arithmetic is the core's; here what the system makes of what the control sends.
-TEST(MouseControl, ClicksArriveAsPressReleasePairsAndDoubleClicks) {
-    wp::test::PointerGuard guard;
-    wp::win::OwnedWindow target(CreateWindowExW(WS_EX_TOPMOST, L"BUTTON", L"", WS_POPUP | WS_VISIBLE, 200, 200, 200,
-                                                150, nullptr, nullptr, nullptr, nullptr)); // takes double clicks
-    wp::mouse::Win32MousePlatform platform;
-    wp::mouse::MtyMouse mouse(platform);
-    ASSERT_TRUE(mouse.create(target.get(), 42, wp::win::Dpi{96}, 150, 90));
-    SetCursorPos(250, 250);
-    wp::test::flushEvents(50);
-    for (const int b : {0, 1}) mouse.SingleClick(b);
-    for (const int b : {0, 1}) mouse.DoubleClick(b);
-    const std::vector<UINT> expected = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN,   WM_RBUTTONUP,
-                                        WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP,
-                                        WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_RBUTTONUP};
-    const auto button = [](const MSG& m) { return m.message > WM_MOUSEMOVE && m.message <= WM_MBUTTONDBLCLK; };
-    EXPECT_EQ(expected, pumpFor(200, button));
-}
-
-// Every waiting message runs, each seen first; a quit ends the run and stays queued for the outer loop.
-// Last here: the quit stays seen for the rest of the process.
-TEST(Pump, LetPendingEventsRunRunsWhatWaitsAndKeepsTheQuit) {
-    std::vector<UINT> seen;
-    for (UINT m : {WM_APP, WM_APP + 1}) PostThreadMessageW(GetCurrentThreadId(), m, 0, 0);
-    letPendingEventsRun([&](const MSG& msg) { seen.push_back(msg.message); });
-    EXPECT_EQ((std::vector<UINT>{WM_APP, WM_APP + 1}), seen);
-    PostQuitMessage(3);
-    letPendingEventsRun();
-    EXPECT_TRUE(wp::win::quitRequested());
+    PostQuitMessage(3); // last here: the quit stays seen for the rest of the process
+    wp::win::waitLettingEventsRun(monotonicMilliseconds() + 60'000);
     MSG quit{};
-    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && quit.wParam == 3);
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && quit.wParam == 3) << "ended, kept queued";
 }
 
 } // namespace
