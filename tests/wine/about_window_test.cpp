@@ -54,7 +54,7 @@ protected:
 };
 
 // Also how it closes: Esc, Enter away from the links, the close box.
-TEST_F(AboutWindow, ShowsTheApplicationInformationATitleWiderThanTheCommentsSpansIt) {
+TEST_F(AboutWindow, ShowsTheAppInformationSpansAWideTitleAndClosesByEscEnterOrCloseBox) {
     for (const UINT closeKey : {UINT{VK_ESCAPE}, UINT{VK_RETURN}, 0u}) {
         const bool wide = closeKey == VK_RETURN;
         info.Title = wide ? "Wanderpoint Wanderpoint" : "W";
