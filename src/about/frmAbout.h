@@ -47,6 +47,12 @@ public:
     // but every message, timers included, keeps being handled.
     void showModal();
 
+    HWND control(int id) const;
+    // The logo's place in client pixels.
+    RECT imgLogo() const { return logo_; }
+
+private:
+    // The handlers: only the window's messages reach them.
     void Form_Load();
     void tmrScroll_Timer();
     void Timer1_Timer();
@@ -57,16 +63,11 @@ public:
     void OpenWebSite();
     void SendEMail();
 
-    HWND control(int id) const;
-    // The logo's place in client pixels.
-    RECT imgLogo() const { return logo_; }
-
     win::PictureBox picCont;
     win::WindowTimer tmrScroll{tmrScrollId};
     win::WindowTimer Timer1{timer1Id};
     bool bMoveLogo = false;
 
-private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool preTranslateMessage(MSG& msg) override;
     void makeLinksKeyboardReachable();
