@@ -1,0 +1,310 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <ostream>
+
+#include "core/mouse_members.h"
+#include "fake_mouse_platform.h"
+
+using wp::mouse::MouseMembers;
+using wp::mouse::MouseOverflow;
+using wp::mouse::PointTable;
+using wp::mouse::ScreenPoint;
+using wp::test::FakeMousePlatform;
+using Log = std::vector<std::string>;
+
+namespace wp::mouse {
+void PrintTo(const ScreenPoint& p, std::ostream* os) { *os << "(" << p.x << ", " << p.y << ")"; }
+} // namespace wp::mouse
+
+namespace {
+
+TEST(MouseArithmetic, ReachesTheRangeEndsExactlyAndKeepsAFractionalFactor) {
+    EXPECT_EQ(INT32_MAX, wp::mouse::checkedSum(INT32_MAX - 1, 1));
+    EXPECT_EQ(INT32_MIN, wp::mouse::checkedDifference(INT32_MIN + 1, 1));
+    EXPECT_EQ(15, wp::mouse::pixelsToTwips(2, 7.5f)) << "192 DPI";
+    EXPECT_EQ(10, wp::mouse::twipsToPixels(75, 7.5f));
+}
+
+// Mode 0 is twips through each axis's own factor, halves to even; any other mode is pixels.
+TEST(MouseUnits, ConvertPerAxisAndReadThePointerOnTheScreenOrInAWindow) {
+    FakeMousePlatform platform;
+    platform.twipsX = 12.0f;
+    platform.twipsY = 10.0f;
+    platform.pointer = {20, 30};
+    platform.window = {100, 200, 300, 400};
+    MouseMembers m(platform);
+    const struct {
+        const char* name;
+        std::function<std::int32_t()> call;
+        std::int32_t expected;
+    } cases[] = {
+        {"TwipsToPixelsX 18 (1.5)", [&] { return m.TwipsToPixelsX(18); }, 2},
+        {"TwipsToPixelsX 30 (2.5)", [&] { return m.TwipsToPixelsX(30); }, 2},
+        {"TwipsToPixelsX -18 (-1.5)", [&] { return m.TwipsToPixelsX(-18); }, -2},
+        {"TwipsToPixelsY 35 (3.5)", [&] { return m.TwipsToPixelsY(35); }, 4},
+        {"PixelsToTwipsX 3", [&] { return m.PixelsToTwipsX(3); }, 36},
+        {"PixelsToTwipsY -7", [&] { return m.PixelsToTwipsY(-7); }, -70},
+        {"PixelsToTwipsX the largest that fits", [&] { return m.PixelsToTwipsX(178956970); }, 2147483640},
+        {"ScreenMousePosX twips", [&] { return m.ScreenMousePosX(0); }, 240},
+        {"ScreenMousePosY twips", [&] { return m.ScreenMousePosY(0); }, 300},
+        {"ScreenMousePosX mode -1", [&] { return m.ScreenMousePosX(-1); }, 20},
+        {"ScreenMousePosY mode 5", [&] { return m.ScreenMousePosY(5); }, 30},
+        {"hWndMousePosX pixels left of it", [&] { return m.hWndMousePosX(&m, 1); }, -80},
+        {"hWndMousePosY twips above it", [&] { return m.hWndMousePosY(&m, 0); }, -1700},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.expected, c.call()) << c.name;
+
+    m.ScreenMousePosX(0, 300);
+    m.ScreenMousePosY(0, 400);
+    m.ScreenMousePosY(-1, 5000);
+    EXPECT_EQ((Log{"SetCursorPos 25 30", "SetCursorPos 25 40", "SetCursorPos 25 5000"}), platform.log)
+        << "setting one axis keeps the other";
+}
+
+TEST(MouseOverflow, IsReportedInsteadOfWrappingAndChangesNothing) {
+    const struct {
+        const char* name;
+        float twips;
+        std::function<void(MouseMembers&)> call;
+    } cases[] = {
+        {"TwipsToPixelsX beyond the range", 0.5f, [](MouseMembers& m) { m.TwipsToPixelsX(INT32_MAX); }},
+        {"TwipsToPixelsY with no factor", 0.0f, [](MouseMembers& m) { m.TwipsToPixelsY(1); }},
+        {"TwipsToPixelsX 0 with no factor", 0.0f, [](MouseMembers& m) { m.TwipsToPixelsX(0); }},
+        {"PixelsToTwipsY below the range", 15.0f, [](MouseMembers& m) { m.PixelsToTwipsY(INT32_MIN); }},
+        {"ScreenMousePosX twips beyond", 0.5f, [](MouseMembers& m) { m.ScreenMousePosX(0, INT32_MAX); }},
+        {"LimitCursor twips beyond", 0.5f, [](MouseMembers& m) { m.LimitCursor(0, INT32_MAX, 0, 0, 0); }},
+        {"PointToPoint difference", 15.0f, [](MouseMembers& m) { m.PointToPoint(INT32_MIN, 0, INT32_MAX, 0); }},
+        {"PointToPoint doubled distance", 15.0f, [](MouseMembers& m) { m.PointToPoint(0, 0, 0, 1 << 30); }},
+        {"PointToPoint end position", 15.0f, [](MouseMembers& m) { m.PointToPoint(0, 0, (1 << 30) - 1, 0); }},
+        {"hWndMousePosY difference", 15.0f, [](MouseMembers& m) { m.hWndMousePosY(&m, 1); }},
+    };
+    for (const auto& c : cases) {
+        FakeMousePlatform platform;
+        platform.twipsX = platform.twipsY = c.twips;
+        platform.window.top = INT32_MIN;
+        MouseMembers mouse(platform);
+        EXPECT_THROW(c.call(mouse), MouseOverflow) << c.name;
+        EXPECT_TRUE(platform.log.empty()) << c.name;
+    }
+    PointTable table;
+    table.start({INT32_MAX, 0});
+    EXPECT_THROW(wp::mouse::subdivideCurve(table, {INT32_MAX, 0}, {INT32_MAX, 0}, {0, 0}, {0, 0}, 1), MouseOverflow);
+}
+
+TEST(MouseSettings, ButtonsCursorConfinementAndTheSystemsValues) {
+    FakeMousePlatform platform;
+    platform.twipsY = 12.0f;
+    MouseMembers mouse(platform);
+    mouse.SingleClick(0);
+    mouse.DoubleClick(1);
+    mouse.ButtonDown(2);
+    mouse.ButtonUp(2);
+    for (std::int32_t other : {3, -1, INT32_MIN}) mouse.SingleClick(other), mouse.ButtonDown(other);
+    EXPECT_EQ((Log{"Button 2", "Button 4", "Button 8", "Button 16", "Button 8", "Button 16", "Button 32", "Button 64"}),
+              platform.log);
+
+    platform.log.clear();
+    mouse.LimitCursor(120, 150, 1200, 3000, 0); // top, left, bottom, right
+    mouse.LimitCursor(10, 20, 30, 40, -1);
+    mouse.LimitCursorOff();
+    for (int trails : {-1, 8, 0, 7}) mouse.SetMouseTrails(static_cast<std::int16_t>(trails));
+    mouse.SwapMouseBtn(true);
+    mouse.DoubleClickSpeed(700);
+    platform.pointer = {30, 40};
+    EXPECT_EQ(&platform, mouse.MouseOverHwnd());
+    EXPECT_EQ((Log{"ClipCursor 10 10 200 100", "ClipCursor 20 10 40 30", "ClipCursor none", "MouseTrails 0",
+                   "MouseTrails 7", "SwapMouseButton 1", "SetDoubleClickTime 700", "WindowFromPoint 30 40"}),
+              platform.log);
+
+    EXPECT_TRUE(mouse.SwapMouseBtn());
+    EXPECT_EQ(700, mouse.DoubleClickSpeed());
+    platform.metrics = {{19, 2}, {23, 7}, {43, 5}, {13, 32}, {14, 48}};
+    EXPECT_FALSE(mouse.MousePresent()) << "only a metric of 1 is a mouse";
+    platform.metrics[19] = 1;
+    EXPECT_TRUE(mouse.MousePresent());
+    EXPECT_TRUE(mouse.SwapMouseBtn()) << "any non-zero metric is swapped";
+    EXPECT_EQ((std::vector{5, 32, 48}), (std::vector{mouse.MouseButtons(), mouse.CursorWidth(), mouse.CursorHeight()}));
+    EXPECT_FALSE(mouse.NewCursor(L"C:\\arrow.cur"));
+}
+
+TEST(CursorVisible, DrivesTheDisplayCounterPastTheGoalAndBack) {
+    enum class Call { Read, Show, Hide };
+    const struct {
+        std::int32_t counter;
+        Call call;
+        std::vector<int> counters; // after each ShowCursor call
+        bool read = false;
+    } cases[] = {
+        {5, Call::Show, {6, 5, 4, 3, 2, 1, 0}}, {-3, Call::Show, {-2, -1, 0, 1, 0}}, {0, Call::Show, {1, 0}},
+        {0, Call::Hide, {-1, -2, -1}},          {-1, Call::Hide, {-2, -1}},          {0, Call::Read, {1, 0}, true},
+        {-1, Call::Read, {0, -1}, false},
+    };
+    for (const auto& c : cases) {
+        FakeMousePlatform platform;
+        platform.cursorCounter = c.counter;
+        MouseMembers mouse(platform);
+        bool read = false;
+        if (c.call == Call::Read) read = mouse.CursorVisible();
+        else mouse.CursorVisible(c.call == Call::Show);
+        Log expected;
+        for (int n : c.counters) expected.push_back("ShowCursor " + std::to_string(n));
+        EXPECT_EQ(expected, platform.log) << "from " << c.counter;
+        EXPECT_EQ(c.read, read) << "from " << c.counter;
+    }
+}
+
+TEST(PointToPoint, TakesTwiceTheLongerDistanceInStepsOfAFifteenHundredth) {
+    const struct {
+        const char* name;
+        ScreenPoint from, to;
+        std::size_t steps;
+        ScreenPoint last;
+    } cases[] = {
+        {"no distance", {5, 5}, {5, 5}, 1, {5, 5}},
+        {"300 right ends short", {0, 0}, {300, 0}, 600, {120, 0}},
+        {"750 right ends on the end", {0, 0}, {750, 0}, 1500, {750, 0}},
+        {"1500 right runs past", {100, 100}, {1600, 100}, 3000, {3100, 100}},
+        {"left and down", {0, 0}, {-300, 150}, 600, {-120, 60}},
+        {"the vertical distance sets the count", {500, 500}, {500, 200}, 600, {500, 380}},
+    };
+    for (const auto& c : cases) {
+        FakeMousePlatform platform;
+        MouseMembers mouse(platform);
+        mouse.PointToPoint(c.from.x, c.from.y, c.to.x, c.to.y);
+        const auto asked = platform.cursorRequests();
+        ASSERT_EQ(2 * c.steps, asked.size()) << c.name;
+        EXPECT_EQ(c.last, asked.back()) << c.name;
+        EXPECT_EQ(static_cast<int>(c.steps / 4), platform.yields) << c.name;
+    }
+}
+
+TEST(PointToPoint, EachStepSetsXThenYAndYieldsBeforeEveryFourth) {
+    FakeMousePlatform platform;
+    MouseMembers mouse(platform);
+    mouse.PointToPoint(10, 10, 12, 11);
+    Log expected(8, "SetCursorPos 10 10");
+    expected[0] = "SetCursorPos 10 0";
+    expected.insert(expected.begin() + 6, "Yield");
+    EXPECT_EQ(expected, platform.log);
+
+    // Half a pixel per step: the first step from 1,3 lies at 1.5,3.5, which rounds to even.
+    platform.log.clear();
+    mouse.PointToPoint(1, 3, 751, 753);
+    EXPECT_EQ((Log{"SetCursorPos 2 10", "SetCursorPos 2 4"}), Log(platform.log.begin(), platform.log.begin() + 2));
+}
+
+std::vector<ScreenPoint> entries(const PointTable& table) {
+    std::vector<ScreenPoint> out;
+    for (std::int32_t i = 1; i <= table.count(); ++i) out.push_back(table.entry(i));
+    return out;
+}
+
+TEST(SubdivideCurve, HalvesOnIntegersIntoTheTable) {
+    const struct {
+        const char* name;
+        ScreenPoint p1, p2, p3, p4;
+        std::int16_t depth;
+        std::vector<ScreenPoint> table; // entry 1 is p1, put there first
+    } cases[] = {
+        {"depth 0 appends the end", {0, 0}, {0, 0}, {3, 0}, {3, 0}, 0, {{0, 0}, {3, 0}}},
+        {"depth 2", {0, 0}, {0, 0}, {3, 0}, {3, 0}, 2, {{0, 0}, {0, 0}, {2, 0}, {2, 0}, {3, 0}}},
+        {"negative halves go to even, y on its own", {0, 0}, {0, 0}, {-3, 3}, {-3, 3}, 1, {{0, 0}, {-2, 2}, {-3, 3}}},
+        // An arch whose points at t = k/8 are whole: x = 512(3t^2 - 2t^3), y = 1536t(1 - t).
+        {"an arch", {0, 0}, {0, 512}, {512, 512}, {512, 0}, 3,
+         {{0, 0}, {22, 168}, {80, 288}, {162, 360}, {256, 384}, {350, 360}, {432, 288}, {490, 168}, {512, 0}}},
+    };
+    for (const auto& c : cases) {
+        PointTable table;
+        table.start(c.p1);
+        wp::mouse::subdivideCurve(table, c.p1, c.p2, c.p3, c.p4, c.depth);
+        EXPECT_EQ(c.table, entries(table)) << c.name;
+    }
+}
+
+TEST(SubdivideCurve, FillsTheTableExactlyAndRefusesMore) {
+    PointTable table;
+    table.start({1, 1});
+    EXPECT_THROW(wp::mouse::subdivideCurve(table, {1, 1}, {1, 1}, {9, 9}, {9, 9}, 12), std::length_error);
+    EXPECT_THROW(wp::mouse::subdivideCurve(table, {1, 1}, {1, 1}, {9, 9}, {9, 9}, -1), std::length_error);
+    EXPECT_EQ(1, table.count()) << "a refused call adds nothing";
+    wp::mouse::subdivideCurve(table, {1, 1}, {1, 1}, {9, 9}, {9, 9}, 11);
+    EXPECT_EQ((ScreenPoint{9, 9}), table.entry(PointTable::capacity));
+    EXPECT_THROW(wp::mouse::subdivideCurve(table, {1, 1}, {1, 1}, {9, 9}, {9, 9}, 0), std::length_error);
+}
+
+TEST(MouseCurve, AStopAskedDuringAYieldEndsTheRunAfterThatPiece) {
+    FakeMousePlatform platform;
+    platform.screenWidth = platform.screenHeight = 10; // pieces far under a pixel: one step, one yield each
+    platform.pointer = {1, 1};
+    platform.randoms = {0.5f, 0.5f, 0.95f, 0.95f};
+    MouseMembers mouse(platform);
+    std::size_t logDuringStop = 99;
+    platform.onYield = [&] {
+        const std::size_t before = platform.log.size();
+        if (platform.yields == 1) mouse.MouseCurve(true);
+        logDuringStop = platform.log.size() - before;
+    };
+    mouse.MouseCurve(false);
+    EXPECT_TRUE(platform.log.empty()) << "false when idle touches nothing";
+    mouse.MouseCurve(true);
+    EXPECT_EQ(0u, logDuringStop) << "the nested call only asks for the stop";
+    EXPECT_EQ(2, platform.reseeds) << "the next curve is drawn, then the call returns";
+    EXPECT_EQ(8u, platform.randomsDrawn);
+    EXPECT_EQ((Log{"Yield", "Reseed"}), Log(std::find(platform.log.begin(), platform.log.end(), "Yield"), platform.log.end()));
+
+    // Idle again: the next true starts a new run instead of stopping one.
+    platform.onYield = [&] { mouse.MouseCurve(false); };
+    mouse.MouseCurve(true);
+    EXPECT_EQ(4, platform.reseeds);
+    EXPECT_EQ(2, platform.yields);
+}
+
+TEST(MouseCurve, EachCurveStartsWhereTheLastEndedAndBendsOnFromItsControlPoint) {
+    FakeMousePlatform platform;
+    platform.twipsY = 12.0f; // the height must come through the vertical factor
+    platform.pointer = {200, 300};
+    // Curve 1: P2 (1268, 11), P3 (641, 257). Curve 2: P2 = P3 = (1, 1).
+    platform.randoms = {0.99f, 0.01f, 0.5f, 0.25f, 0.0f, 0.0f, 0.0f, 0.0f};
+    MouseMembers mouse(platform);
+    platform.onYield = [&] {
+        if (platform.reseeds == 3) mouse.MouseCurve(false);
+    };
+    mouse.MouseCurve(true);
+    std::vector<std::vector<ScreenPoint>> curves; // where each curve's steps went
+    int calls = 0;
+    for (const std::string& line : platform.log) {
+        ScreenPoint p;
+        if (line == "Reseed") curves.emplace_back(), calls = 0;
+        else if (std::sscanf(line.c_str(), "SetCursorPos %d %d", &p.x, &p.y) == 2 && ++calls % 2 == 0)
+            curves.back().push_back(p);
+    }
+    ASSERT_EQ(4u, curves.size());
+    const auto &first = curves[0], &second = curves[1];
+    ASSERT_TRUE(!first.empty() && !second.empty());
+    EXPECT_EQ((ScreenPoint{200, 300}), first.front());
+    EXPECT_EQ((ScreenPoint{641, 257}), second.front()) << "the first curve's end";
+    for (const ScreenPoint& p : first) ASSERT_TRUE(p.x >= 1 && p.x <= 1280 && p.y >= 1 && p.y <= 1024) << p.x << "," << p.y;
+    EXPECT_LE(std::abs(second.back().x - 1) + std::abs(second.back().y - 1), 4);
+    const auto eastmost = std::max_element(second.begin(), second.end(), [](auto a, auto b) { return a.x < b.x; });
+    EXPECT_GT(eastmost->x, 641) << "the second curve first bends towards the first curve's control point";
+    EXPECT_TRUE(curves[3].empty()) << "the curve drawn after a stop is not followed";
+}
+
+TEST(MouseCurve, AFailedStartLeavesItIdle) {
+    FakeMousePlatform platform;
+    platform.screenWidth = 40000; // wider than 16 bits
+    MouseMembers mouse(platform);
+    EXPECT_THROW(mouse.MouseCurve(true), MouseOverflow);
+    EXPECT_TRUE(platform.cursorRequests().empty());
+    platform.screenWidth = 1280;
+    platform.onYield = [&] { mouse.MouseCurve(false); };
+    mouse.MouseCurve(true);
+    EXPECT_EQ(3, platform.reseeds) << "a run starts, rather than a stop of the failed one";
+}
+
+} // namespace
