@@ -49,12 +49,12 @@ struct FakeHost final : RunnerHost {
 };
 
 // What one entry plays as, alone in the list: the action, or "" when it plays nothing.
-Log playedAlone(const std::string& entry, char separator) {
+std::string playedAlone(const std::string& entry, char separator) {
     FakeHost host;
     host.list = {entry};
-    return host.run(separator);
+    const Log log = host.run(separator);
+    return log.size() == 3 ? log[1].substr(0, log[1].rfind(" @0")) : log.size() == 2 ? "" : "?";
 }
-Log played(const std::string& action) { return action.empty() ? Log{"begin", "end"} : Log{"begin", action + " @0", "end"}; }
 
 TEST(MacroEntries, PlayAsTheirCodeAndNumbersSayInTheLocale) {
     const struct {
@@ -71,7 +71,7 @@ TEST(MacroEntries, PlayAsTheirCodeAndNumbersSayInTheLocale) {
         {"SLP 0,5", ',', "wait 500"}, {"SLP 0,5", '.', ""}, {"slp  1 ", '.', "wait 1000"},
         {"SLP -1", '.', "wait -1000"}, {"SLP", '.', ""}, {"SLP 1e999", '.', ""}, {"SLP2", '.', ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(played(c.action), playedAlone(c.entry, c.separator)) << c.entry;
+    for (const auto& c : cases) EXPECT_EQ(c.action, playedAlone(c.entry, c.separator)) << c.entry;
 }
 
 TEST(MacroEntries, ComposedFromTheBoxesPlayAsTheOptionSays) {
@@ -93,7 +93,7 @@ TEST(MacroEntries, ComposedFromTheBoxesPlayAsTheOptionSays) {
     for (const auto& c : cases) {
         const auto text = composeCommand(c.option, {c.x, c.y, c.seconds}, c.separator);
         ASSERT_TRUE(text) << c.option;
-        EXPECT_EQ(played(c.action), playedAlone(*text, c.separator)) << *text;
+        EXPECT_EQ(c.action, playedAlone(*text, c.separator)) << *text;
     }
     EXPECT_EQ("RPT", composeCommand(optRepeat, {}, '.'));
     EXPECT_FALSE(composeCommand(-1, {}, '.'));
