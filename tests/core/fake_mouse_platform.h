@@ -2,7 +2,6 @@
 // and logs every call that changes something, so that a test compares the log with its table.
 #pragma once
 
-#include <cstdio>
 #include <functional>
 #include <map>
 #include <string>
@@ -20,24 +19,16 @@ public:
     mouse::ScreenRect window{}; // the rectangle of every window handle
     std::int32_t cursorCounter = 0;
     std::map<std::int32_t, std::int32_t> metrics;
-    std::uint32_t doubleClickMs = 500;
     std::vector<float> randoms{0.5f}; // drawn in turn, then over again
     std::size_t randomsDrawn = 0;
     int reseeds = 0, yields = 0;
     std::function<void()> onYield; // runs inside each yield, as an event handler would
     std::vector<std::string> log;  // "SetCursorPos 1 2", "Yield", "Button 2", "ShowCursor -1", ...
 
-    std::vector<mouse::ScreenPoint> cursorRequests() const {
-        std::vector<mouse::ScreenPoint> out;
-        for (const std::string& line : log)
-            if (mouse::ScreenPoint p; std::sscanf(line.c_str(), "SetCursorPos %d %d", &p.x, &p.y) == 2) out.push_back(p);
-        return out;
-    }
-
     mouse::ScreenPoint cursorPos() override { return pointer; }
     void setCursorPos(std::int32_t x, std::int32_t y) override {
-        note("SetCursorPos", x, y);
         pointer = {x, y};
+        note("SetCursorPos", x, y);
     }
     mouse::ScreenRect windowRect(mouse::WindowHandle) override { return window; }
     mouse::WindowHandle windowFromPoint(mouse::ScreenPoint p) override {
@@ -52,12 +43,9 @@ public:
     void confineCursor(const mouse::ScreenRect& r) override { note("ClipCursor", r.left, r.top, r.right, r.bottom); }
     void freeCursor() override { note("ClipCursor none"); }
     std::int32_t systemMetric(std::int32_t index) override { return metrics[index]; }
-    void swapMouseButton(bool swap) override {
-        note("SwapMouseButton", int{swap});
-        metrics[23] = swap; // SM_SWAPBUTTON
-    }
-    std::uint32_t doubleClickTime() override { return doubleClickMs; }
-    void setDoubleClickTime(std::uint32_t milliseconds) override { note("SetDoubleClickTime", doubleClickMs = milliseconds); }
+    void swapMouseButton(bool swap) override { note("SwapMouseButton", metrics[23] = swap); } // SM_SWAPBUTTON
+    std::uint32_t doubleClickTime() override { return 500; }
+    void setDoubleClickTime(std::uint32_t milliseconds) override { note("SetDoubleClickTime", milliseconds); }
     void setMouseTrails(std::int32_t count) override { note("MouseTrails", count); }
     float twipsPerPixelX() override { return twipsX; }
     float twipsPerPixelY() override { return twipsY; }

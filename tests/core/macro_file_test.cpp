@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using wp::macro::MacroTextKind;
 using wp::macro::readMacroFile;
 using Entries = std::vector<std::string>;
@@ -27,58 +29,46 @@ TEST(MacroFile, WritesAQuotedRecordPerEntryAndNamesThoseThatCannotBeOne) {
 }
 
 TEST(MacroFile, ReadsQuotedAndBareFieldsInAnyEncoding) {
-    const struct {
-        const char* name;
-        std::string bytes;
-        Entries entries;
-        MacroTextKind kind = MacroTextKind::CodePage;
-    } cases[] = {
-        {"bare line with a comma", "MVE 10,20\r\n", {"MVE 10", "20"}},
-        {"blanks around bare fields", " \t\"LCK\"\r\n  RCK  \t,LDC \r\n", {"LCK", "RCK", "LDC"}},
-        {"text after the closing quote", "\"LCK\" junk, \"RCK\"x\r\n", {"LCK", "RCK"}},
-        {"LF, CR and no line end", "\"LCK\"\n\"RCK\"\rRDC\r\nSLP 1", {"LCK", "RCK", "RDC", "SLP 1"}},
-        {"open quote runs to the line end", "\"LCK\r\n\"A\rB\"\r\n\"MVE 1,2", {"LCK", "A", "B\"", "MVE 1,2"}},
-        {"empty lines and fields", "\r\n\"\"\r\n   \nLCK,\r\r\n", {"", "", "", "LCK", "", ""}},
-        {"quote inside a bare field", "ab\"c", {"ab\"c"}},
-        {"NUL bytes are characters", std::string("\"L\0K\"\r\n", 7), {std::string("L\0K", 3)}},
-        {"UTF-8 mark", "\xEF\xBB\xBFLCK,\"\xC3\xA9\"", {"LCK", "\xC3\xA9"}, MacroTextKind::Utf8},
-        {"half a mark is text", "\xEF\xBB\"LCK\"", {"\xEF\xBB\"LCK\""}},
-        {"a mark past the start is text", "LCK\r\n\xEF\xBB\xBFRCK", {"LCK", "\xEF\xBB\xBFRCK"}},
-        {"UTF-16 LE", utf16File(u"\"MVE 1,2\"\r\n\"LCK\"\r\n", false), {"MVE 1,2", "LCK"}, MacroTextKind::Utf8},
+    constexpr auto cp = MacroTextKind::CodePage, utf8 = MacroTextKind::Utf8;
+    const std::tuple<const char*, std::string, Entries, MacroTextKind> cases[] = {
+        {"bare fields split at commas, blanks dropped", " \t\"LCK\"\r\n  MVE 1 \t,2 \r\n", {"LCK", "MVE 1", "2"}, cp},
+        {"text after the closing quote", "\"LCK\" junk, \"RCK\"x\r\nab\"c", {"LCK", "RCK", "ab\"c"}, cp},
+        {"LF, CR and no line end", "\"LCK\"\n\"RCK\"\rRDC\r\nSLP 1", {"LCK", "RCK", "RDC", "SLP 1"}, cp},
+        {"open quote runs to the line end", "\"LCK\r\n\"A\rB\"\r\n\"MVE 1,2", {"LCK", "A", "B\"", "MVE 1,2"}, cp},
+        {"empty lines and fields", "\r\n\"\"\r\n   \nLCK,\r\r\n", {"", "", "", "LCK", "", ""}, cp},
+        {"NUL bytes are characters", std::string("\"L\0K\"\r\n", 7), {std::string("L\0K", 3)}, cp},
+        {"UTF-8 mark", "\xEF\xBB\xBFLCK,\"\xC3\xA9\"", {"LCK", "\xC3\xA9"}, utf8},
+        {"half a mark is text", "\xEF\xBB\"LCK\"", {"\xEF\xBB\"LCK\""}, cp},
+        {"a mark past the start is text", "LCK\r\n\xEF\xBB\xBFRCK", {"LCK", "\xEF\xBB\xBFRCK"}, cp},
+        {"UTF-16 LE", utf16File(u"\"MVE 1,2\"\r\n\"LCK\"\r\n", false), {"MVE 1,2", "LCK"}, utf8},
         {"UTF-16 BE beyond ASCII", utf16File(u"\u00e9,\u20ac,\U0001F600", true),
-         {"\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80"}, MacroTextKind::Utf8},
+         {"\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80"}, utf8},
         {"UTF-16 broken surrogates and an odd byte", utf16File(u"\xD83D,\xDE00,\xD83Dx", false) + "R",
-         {"\xEF\xBF\xBD", "\xEF\xBF\xBD", "\xEF\xBF\xBDx\xEF\xBF\xBD"}, MacroTextKind::Utf8},
+         {"\xEF\xBF\xBD", "\xEF\xBF\xBD", "\xEF\xBF\xBDx\xEF\xBF\xBD"}, utf8},
     };
-    for (const auto& c : cases) {
-        const auto content = readMacroFile(c.bytes);
-        EXPECT_EQ(c.entries, content.entries) << c.name;
-        EXPECT_EQ(c.kind, content.kind) << c.name;
-        EXPECT_FALSE(content.refused()) << c.name;
+    for (const auto& [name, bytes, entries, kind] : cases) {
+        const auto content = readMacroFile(bytes);
+        EXPECT_EQ(entries, content.entries) << name;
+        EXPECT_EQ(kind, content.kind) << name;
+        EXPECT_FALSE(content.refused()) << name;
     }
 }
 
 TEST(MacroFile, StopsReadingAtTheFirstLimitPassed) {
-    const struct {
-        std::string bytes;
-        wp::macro::MacroFileLimits limits;
-        bool tooMany, tooLong;
-        std::size_t kept;
-    } cases[] = {
+    const std::tuple<std::string, wp::macro::MacroFileLimits, bool, bool, std::size_t> cases[] = {
         {"a,b,c,", {3, 9}, false, false, 3},
         {"a,b,c,d", {3, 9}, true, false, 3},
-        {"a\rb\r\r", {2, 9}, true, false, 2},
         {"LCK,\"RCK\" and more,RCKX", {9, 3}, false, true, 2},
         {"\xE9\xE9\xE9,\xE9\xE9\xE9\xE9", {9, 3}, false, true, 1}, // code-page bytes are characters
         {"\xEF\xBB\xBF\xC3\xA9\xC3\xA9\xC3\xA9", {9, 3}, false, false, 1},
         {"\xEF\xBB\xBF\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", {9, 3}, false, true, 0},
         {"ABCD,EFGH", {1, 3}, false, true, 0},
     };
-    for (const auto& c : cases) {
-        const auto content = readMacroFile(c.bytes, c.limits);
-        EXPECT_EQ(c.tooMany, content.tooManyEntries) << c.bytes;
-        EXPECT_EQ(c.tooLong, content.entryTooLong) << c.bytes;
-        EXPECT_EQ(c.kept, content.entries.size()) << c.bytes;
+    for (const auto& [bytes, limits, tooMany, tooLong, kept] : cases) {
+        const auto content = readMacroFile(bytes, limits);
+        EXPECT_EQ(tooMany, content.tooManyEntries) << bytes;
+        EXPECT_EQ(tooLong, content.entryTooLong) << bytes;
+        EXPECT_EQ(kept, content.entries.size()) << bytes;
     }
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 using namespace wp::macro;
 using Log = std::vector<std::string>;
@@ -57,43 +58,32 @@ std::string playedAlone(const std::string& entry, char separator) {
 }
 
 TEST(MacroEntries, PlayAsTheirCodeAndNumbersSayInTheLocale) {
-    const struct {
-        const char* entry;
-        char separator;
-        const char* action;
-    } cases[] = {
+    const std::tuple<const char*, char, const char*> cases[] = {
         {"LCK", '.', "click 0"}, {"rck", '.', "click 1"}, {"LDCxyz", '.', "double 0"}, {"RDC", '.', "double 1"},
-        {"LC", '.', ""}, {"", '.', ""},
-        {"mVe 10, 20", '.', "move 10,20"}, {"MVE  -7 , -8 ", '.', "move -7,-8"}, {"MVE 2.5,3.5", '.', "move 2,4"},
+        {"LC", '.', ""}, {"mVe 10, 20", '.', "move 10,20"}, {"MVE  -7 , -8 ", '.', "move -7,-8"},
+        {"MVE 2.5,3.5", '.', "move 2,4"},
         {"MVE 2,5,3", ',', "move 2,5"}, // the first comma splits; y reads 5,3 in this locale
         {"MVE 1.5,0", ',', ""}, {"MVE 1e10,0", '.', ""}, {"MVE 100", '.', ""}, {"MVE ,5", '.', ""},
         {"MVE\xc3\xa9" "3,4", '.', "move 3,4"}, // the fourth character is passed over whole
         {"SLP 0,5", ',', "wait 500"}, {"SLP 0,5", '.', ""}, {"slp  1 ", '.', "wait 1000"},
         {"SLP -1", '.', "wait -1000"}, {"SLP", '.', ""}, {"SLP 1e999", '.', ""}, {"SLP2", '.', ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.action, playedAlone(c.entry, c.separator)) << c.entry;
+    for (const auto& [entry, separator, action] : cases) EXPECT_EQ(action, playedAlone(entry, separator)) << entry;
 }
 
 TEST(MacroEntries, ComposedFromTheBoxesPlayAsTheOptionSays) {
-    const struct {
-        int option;
-        const char* x;
-        const char* y;
-        const char* seconds;
-        char separator;
-        const char* action;
-    } cases[] = {
-        {optLeftClick, "1", "2", "3", '.', "click 0"}, {optRightClick, "", "", "", '.', "click 1"},
-        {optLeftDoubleClick, "", "", "", ',', "double 0"}, {optRightDoubleClick, "", "", "", '.', "double 1"},
-        {optMove, "12abc", "7 5", "9", '.', "move 12,75"}, {optMove, "&H1F", "-3", "", '.', "move 31,-3"},
-        {optMove, "1.5", "2.5", "", ',', "move 2,2"}, // a fraction would be split at the comma
-        {optWait, "1", "2", "", '.', "wait 0"}, {optWait, "", "", ".5", ',', "wait 500"},
-        {optWait, "", "", "2,5", ',', "wait 2000"}, // the box's number is read with the full stop
+    const std::tuple<int, CommandInputs, char, const char*> cases[] = {
+        {optLeftClick, {"1", "2", "3"}, '.', "click 0"}, {optRightClick, {}, '.', "click 1"},
+        {optLeftDoubleClick, {}, ',', "double 0"}, {optRightDoubleClick, {}, '.', "double 1"},
+        {optMove, {"12abc", "7 5", "9"}, '.', "move 12,75"}, {optMove, {"&H1F", "-3"}, '.', "move 31,-3"},
+        {optMove, {"1.5", "2.5"}, ',', "move 2,2"}, // a fraction would be split at the comma
+        {optWait, {"1", "2"}, '.', "wait 0"}, {optWait, {"", "", ".5"}, ',', "wait 500"},
+        {optWait, {"", "", "2,5"}, ',', "wait 2000"}, // the box's number is read with the full stop
     };
-    for (const auto& c : cases) {
-        const auto text = composeCommand(c.option, {c.x, c.y, c.seconds}, c.separator);
-        ASSERT_TRUE(text) << c.option;
-        EXPECT_EQ(c.action, playedAlone(*text, c.separator)) << *text;
+    for (const auto& [option, boxes, separator, action] : cases) {
+        const auto text = composeCommand(option, boxes, separator);
+        ASSERT_TRUE(text) << option;
+        EXPECT_EQ(action, playedAlone(*text, separator)) << *text;
     }
     EXPECT_EQ("RPT", composeCommand(optRepeat, {}, '.'));
     EXPECT_FALSE(composeCommand(-1, {}, '.'));
@@ -101,42 +91,29 @@ TEST(MacroEntries, ComposedFromTheBoxesPlayAsTheOptionSays) {
 }
 
 TEST(RunMacro, PlaysUntilTheLastEntryOrAStopAndEndsOnAChangedList) {
-    const struct {
-        const char* name;
-        std::vector<std::string> list;
-        std::function<void(FakeHost&)> onEvents;
-        Log log;
-    } cases[] = {
+    const std::tuple<const char*, std::vector<std::string>, std::function<void(FakeHost&)>, Log> cases[] = {
         {"once in order", {"MVE 1,2", "LCK", "SLP 0.25"}, {}, {"begin", "move 1,2 @0", "click 0 @1", "wait 250 @2", "end"}},
         {"an empty list", {}, {}, {"begin", "end"}},
-        {"a stop after an entry plays no more",
-         {"LCK", "RCK", "RPT"},
-         [](FakeHost& h) { h.stop = h.stop || h.log.back() == "click 0 @0"; },
-         {"begin", "click 0 @0", "end"}},
-        {"a repeat loops until a stop within a wait",
-         {"LCK", "SLP 1", "RPT", "RCK"},
+        {"a stop after an entry plays no more", {"LCK", "RCK", "RPT"},
+         [](FakeHost& h) { h.stop = h.stop || h.log.back() == "click 0 @0"; }, {"begin", "click 0 @0", "end"}},
+        {"a repeat loops until a stop within a wait", {"LCK", "SLP 1", "RPT", "RCK"},
          [](FakeHost& h) { h.stop = std::count(h.log.begin(), h.log.end(), "wait 1000 @1") == 2; },
          {"begin", "click 0 @0", "wait 1000 @1", "click 0 @0", "wait 1000 @1", "end"}},
-        {"the list shrinks below the position",
-         {"LCK", "RCK", "LDC", "RPT"},
+        {"the list shrinks below the position", {"LCK", "RCK", "LDC", "RPT"},
          [](FakeHost& h) { h.list.resize(h.selected == 1 ? 1 : h.list.size()); },
          {"begin", "click 0 @0", "click 1 @1", "end"}},
-        {"a longer list replaces it: the snapshot ends the run",
-         {"LCK", "RCK"},
-         [](FakeHost& h) { h.list = {"MVE 1,1", "MVE 2,2", "MVE 3,3", "MVE 4,4"}; },
-         {"begin", "click 0 @0", "click 1 @1", "end"}},
-        {"closing the window ends it, touching nothing",
-         {"LCK", "SLP 30", "RCK", "RPT"},
-         [](FakeHost& h) { h.isClosed = h.log.back() == "wait 30000 @1"; },
-         {"begin", "click 0 @0", "wait 30000 @1"}},
+        {"a longer list replaces it: the snapshot ends the run", {"LCK", "RCK"},
+         [](FakeHost& h) { h.list = {"MVE 1,1", "MVE 2,2", "MVE 3,3"}; }, {"begin", "click 0 @0", "click 1 @1", "end"}},
+        {"closing the window ends it, touching nothing", {"LCK", "SLP 30", "RCK", "RPT"},
+         [](FakeHost& h) { h.isClosed = h.log.back() == "wait 30000 @1"; }, {"begin", "click 0 @0", "wait 30000 @1"}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, list, onEvents, log] : cases) {
         FakeHost host;
-        host.list = c.list;
-        host.onEvents = c.onEvents;
+        host.list = list;
+        host.onEvents = onEvents;
         host.stop = true; // a request left from before, cleared at the start
-        EXPECT_EQ(c.log, host.run()) << c.name;
-        EXPECT_FALSE(host.stop) << c.name << ": the end of a run clears the request";
+        EXPECT_EQ(log, host.run()) << name;
+        EXPECT_FALSE(host.stop) << name << ": the end of a run clears the request";
     }
 }
 

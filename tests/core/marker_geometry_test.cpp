@@ -11,22 +11,18 @@ TEST(MarkerGeometry, SideIsFortyTwoAtNinetySixDpiScaledToAnEvenSide) {
     for (const auto& [dpi, side] : cases) EXPECT_EQ(side, wp::markerSidePixels(dpi)) << dpi;
 }
 
-TEST(MarkerGeometry, PlacesTheCornerHalfASideBeforeThePositionHalvesToEven) {
-    const std::pair<double, std::int32_t> cases[] = {{400, 379}, {-5, -26}, {400.5, 380}, {401.5, 380}, {-0.5, -22}};
-    for (const auto& [position, edge] : cases) EXPECT_EQ(edge, wp::twipsToPixels(wp::markerEdgeTwips(position, 630)).value) << position;
-    EXPECT_FALSE(wp::twipsToPixels(1e30));
-    EXPECT_FALSE(wp::twipsToPixels(std::numeric_limits<double>::quiet_NaN()));
-}
-
-TEST(MarkerGeometry, AMarkerCentredOnAWholePositionReportsItBackAtEveryScaling) {
+TEST(MarkerGeometry, TheCornerLiesHalfASideBeforeAWholePositionAndReportsItBackAtEveryScaling) {
     for (unsigned dpi : {96u, 120u, 144u, 168u, 192u, 240u}) {
         const std::int32_t width = wp::markerSidePixels(dpi) * wp::twipsPerPixel;
         for (double position : {0.0, 401.0, -21.0, -1000.0, 3839.0, 32000.0}) {
             const auto edge = wp::twipsToPixels(wp::markerEdgeTwips(position, width));
             ASSERT_TRUE(edge) << dpi << " " << position;
+            EXPECT_EQ(position - width / 30, edge.value) << dpi << " " << position; // half a side before
             EXPECT_EQ(static_cast<float>(position), wp::markerCentre(edge.value, width)) << dpi << " " << position;
         }
     }
+    EXPECT_EQ(380, wp::twipsToPixels(wp::markerEdgeTwips(401.5, 630)).value) << "380.5 halves to even";
+    EXPECT_FALSE(wp::twipsToPixels(std::numeric_limits<double>::quiet_NaN()));
 }
 
 } // namespace

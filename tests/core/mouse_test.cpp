@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <tuple>
 
 #include "core/mouse_members.h"
 #include "fake_mouse_platform.h"
@@ -33,11 +34,7 @@ TEST(MouseUnits, ConvertPerAxisAndReadThePointerOnTheScreenOrInAWindow) {
     platform.pointer = {20, 30};
     platform.window = {100, 200, 300, 400};
     MouseMembers m(platform);
-    const struct {
-        const char* name;
-        std::function<std::int32_t()> call;
-        std::int32_t expected;
-    } cases[] = {
+    const std::tuple<const char*, std::function<std::int32_t()>, std::int32_t> cases[] = {
         {"TwipsToPixelsX 30 (2.5)", [&] { return m.TwipsToPixelsX(30); }, 2},
         {"TwipsToPixelsY 35 (3.5)", [&] { return m.TwipsToPixelsY(35); }, 4},
         {"PixelsToTwipsX 3", [&] { return m.PixelsToTwipsX(3); }, 36},
@@ -50,7 +47,7 @@ TEST(MouseUnits, ConvertPerAxisAndReadThePointerOnTheScreenOrInAWindow) {
         {"hWndMousePosX pixels left of it", [&] { return m.hWndMousePosX(&m, 1); }, -80},
         {"hWndMousePosY twips above it", [&] { return m.hWndMousePosY(&m, 0); }, -1700},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.expected, c.call()) << c.name;
+    for (const auto& [name, call, expected] : cases) EXPECT_EQ(expected, call()) << name;
 
     m.ScreenMousePosX(0, 300);
     m.ScreenMousePosY(0, 400);
@@ -60,11 +57,7 @@ TEST(MouseUnits, ConvertPerAxisAndReadThePointerOnTheScreenOrInAWindow) {
 }
 
 TEST(MouseOverflow, IsReportedInsteadOfWrappingAndChangesNothing) {
-    const struct {
-        const char* name;
-        float twips;
-        std::function<void(MouseMembers&)> call;
-    } cases[] = {
+    const std::tuple<const char*, float, std::function<void(MouseMembers&)>> cases[] = {
         {"TwipsToPixelsX beyond the range", 0.5f, [](MouseMembers& m) { m.TwipsToPixelsX(INT32_MAX); }},
         {"TwipsToPixelsY with no factor", 0.0f, [](MouseMembers& m) { m.TwipsToPixelsY(1); }},
         {"PixelsToTwipsY below the range", 15.0f, [](MouseMembers& m) { m.PixelsToTwipsY(INT32_MIN); }},
@@ -75,13 +68,13 @@ TEST(MouseOverflow, IsReportedInsteadOfWrappingAndChangesNothing) {
         {"PointToPoint end position", 15.0f, [](MouseMembers& m) { m.PointToPoint(0, 0, (1 << 30) - 1, 0); }},
         {"hWndMousePosY difference", 15.0f, [](MouseMembers& m) { m.hWndMousePosY(&m, 1); }},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, twips, call] : cases) {
         FakeMousePlatform platform;
-        platform.twipsX = platform.twipsY = c.twips;
+        platform.twipsX = platform.twipsY = twips;
         platform.window.top = INT32_MIN;
         MouseMembers mouse(platform);
-        EXPECT_THROW(c.call(mouse), MouseOverflow) << c.name;
-        EXPECT_TRUE(platform.log.empty()) << c.name;
+        EXPECT_THROW(call(mouse), MouseOverflow) << name;
+        EXPECT_TRUE(platform.log.empty()) << name;
     }
     PointTable table;
     table.start({INT32_MAX, 0});
@@ -113,64 +106,46 @@ TEST(MouseSettings, ButtonsCursorConfinementAndTheSystemsValues) {
                    "MouseTrails 7", "SwapMouseButton 1", "SetDoubleClickTime 700", "WindowFromPoint 30 40"}),
               platform.log);
 
-    platform.metrics = {{19, 2}, {23, 7}, {43, 5}, {13, 32}, {14, 48}};
+    platform.metrics = {{19, 2}, {23, 7}};
     EXPECT_FALSE(mouse.MousePresent()) << "only a metric of 1 is a mouse";
     platform.metrics[19] = 1;
     EXPECT_TRUE(mouse.MousePresent());
     EXPECT_TRUE(mouse.SwapMouseBtn()) << "any non-zero metric is swapped";
-    EXPECT_EQ((std::vector{5, 32, 48}), (std::vector{mouse.MouseButtons(), mouse.CursorWidth(), mouse.CursorHeight()}));
 }
 
-TEST(CursorVisible, DrivesTheDisplayCounterPastTheGoalAndBack) {
-    enum class Call { Read, Show, Hide };
-    const struct {
-        std::int32_t counter;
-        Call call;
-        std::vector<int> counters; // after each ShowCursor call
-        bool read = false;
-    } cases[] = {
-        {5, Call::Show, {6, 5, 4, 3, 2, 1, 0}}, {-3, Call::Show, {-2, -1, 0, 1, 0}}, {0, Call::Show, {1, 0}},
-        {0, Call::Hide, {-1, -2, -1}},          {-1, Call::Hide, {-2, -1}},          {0, Call::Read, {1, 0}, true},
-        {-1, Call::Read, {0, -1}, false},
-    };
-    for (const auto& c : cases) {
-        FakeMousePlatform platform;
-        platform.cursorCounter = c.counter;
-        MouseMembers mouse(platform);
-        bool read = false;
-        if (c.call == Call::Read) read = mouse.CursorVisible();
-        else mouse.CursorVisible(c.call == Call::Show);
-        Log expected;
-        for (int n : c.counters) expected.push_back("ShowCursor " + std::to_string(n));
-        EXPECT_EQ(expected, platform.log) << "from " << c.counter;
-        EXPECT_EQ(c.read, read) << "from " << c.counter;
-    }
+TEST(CursorVisible, DrivesTheDisplayCounterPastTheGoalAndBackAndReadsItByAStep) {
+    FakeMousePlatform platform;
+    platform.cursorCounter = 5;
+    MouseMembers mouse(platform);
+    mouse.CursorVisible(true);
+    mouse.CursorVisible(true); // at the goal, still one step past and back
+    mouse.CursorVisible(false);
+    mouse.CursorVisible(false);
+    EXPECT_FALSE(mouse.CursorVisible());
+    platform.cursorCounter = -3;
+    mouse.CursorVisible(true);
+    EXPECT_TRUE(mouse.CursorVisible());
+    std::vector<int> counters; // after each ShowCursor call
+    for (const std::string& line : platform.log) counters.push_back(std::stoi(line.substr(11)));
+    EXPECT_EQ((std::vector{6, 5, 4, 3, 2, 1, 0, 1, 0, -1, -2, -1, -2, -1, 0, -1, -2, -1, 0, 1, 0, 1, 0}), counters);
 }
 
-TEST(PointToPoint, TakesTwiceTheLongerDistanceInStepsOfAFifteenHundredth) {
-    const struct {
-        const char* name;
-        ScreenPoint from, to;
-        std::size_t steps;
-        ScreenPoint last;
-    } cases[] = {
-        {"no distance", {5, 5}, {5, 5}, 1, {5, 5}},
-        {"300 right ends short", {100, 0}, {400, 0}, 600, {220, 0}},
-        {"left and down", {0, 0}, {-300, 150}, 600, {-120, 60}},
-        {"the vertical distance sets the count", {500, 500}, {500, 200}, 600, {500, 380}},
-    };
-    for (const auto& c : cases) {
-        FakeMousePlatform platform;
-        MouseMembers mouse(platform);
-        mouse.PointToPoint(c.from.x, c.from.y, c.to.x, c.to.y);
-        const auto asked = platform.cursorRequests();
-        ASSERT_EQ(2 * c.steps, asked.size()) << c.name;
-        EXPECT_EQ(c.last, asked.back()) << c.name;
-        EXPECT_EQ(static_cast<int>(c.steps / 4), platform.yields) << c.name;
-    }
-}
-
+// Twice the longer distance in steps of a 1500th; each step sets x, then y, and a yield comes
+// before every fourth.
 TEST(PointToPoint, EachStepSetsXThenYAndYieldsBeforeEveryFourth) {
+    const std::tuple<const char*, ScreenPoint, ScreenPoint, std::size_t, const char*> cases[] = {
+        {"no distance", {5, 5}, {5, 5}, 1, "SetCursorPos 5 5"},
+        {"300 right ends short", {100, 0}, {400, 0}, 600, "SetCursorPos 220 0"},
+        {"left and down", {0, 0}, {-300, 150}, 600, "SetCursorPos -120 60"},
+        {"the vertical distance sets the count", {500, 500}, {500, 200}, 600, "SetCursorPos 500 380"},
+    };
+    for (const auto& [name, from, to, steps, last] : cases) {
+        FakeMousePlatform platform;
+        MouseMembers mouse(platform);
+        mouse.PointToPoint(from.x, from.y, to.x, to.y);
+        EXPECT_EQ(2 * steps + steps / 4, platform.log.size()) << name << ": a yield before every fourth";
+        EXPECT_EQ(last, platform.log.back()) << name;
+    }
     FakeMousePlatform platform;
     MouseMembers mouse(platform);
     mouse.PointToPoint(10, 10, 12, 11);
@@ -186,29 +161,25 @@ TEST(PointToPoint, EachStepSetsXThenYAndYieldsBeforeEveryFourth) {
 }
 
 TEST(SubdivideCurve, HalvesOnIntegersIntoTheTable) {
-    const struct {
-        const char* name;
-        ScreenPoint p1, p2, p3, p4;
-        std::int16_t depth;
-        std::vector<ScreenPoint> table; // entry 1 is p1, put there first
-    } cases[] = {
-        {"depth 0 appends the end", {0, 0}, {0, 0}, {3, 0}, {3, 0}, 0, {{0, 0}, {3, 0}}},
+    // Control points, depth, and the table: entry 1 is the start, put there first.
+    const std::tuple<const char*, ScreenPoint, ScreenPoint, ScreenPoint, ScreenPoint, std::int16_t,
+                     std::vector<ScreenPoint>>
+        cases[] = {
         {"depth 2", {0, 0}, {0, 0}, {3, 0}, {3, 0}, 2, {{0, 0}, {0, 0}, {2, 0}, {2, 0}, {3, 0}}},
         {"negative halves go to even, y on its own", {0, 0}, {0, 0}, {-3, 3}, {-3, 3}, 1, {{0, 0}, {-2, 2}, {-3, 3}}},
         // An arch whose points at t = k/8 are whole: x = 512(3t^2 - 2t^3), y = 1536t(1 - t).
         {"an arch", {0, 0}, {0, 512}, {512, 512}, {512, 0}, 3,
          {{0, 0}, {22, 168}, {80, 288}, {162, 360}, {256, 384}, {350, 360}, {432, 288}, {490, 168}, {512, 0}}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, p1, p2, p3, p4, depth, expected] : cases) {
         PointTable table;
-        table.start(c.p1);
-        wp::mouse::subdivideCurve(table, c.p1, c.p2, c.p3, c.p4, c.depth);
-        ASSERT_EQ(c.table.size(), static_cast<std::size_t>(table.count())) << c.name;
-        for (std::int32_t i = 1; i <= table.count(); ++i) EXPECT_EQ(c.table[std::size_t(i) - 1], table.entry(i)) << c.name;
+        table.start(p1);
+        wp::mouse::subdivideCurve(table, p1, p2, p3, p4, depth);
+        std::vector<ScreenPoint> entries;
+        for (std::int32_t i = 1; i <= table.count(); ++i) entries.push_back(table.entry(i));
+        EXPECT_EQ(expected, entries) << name;
     }
-}
-
-TEST(SubdivideCurve, FillsTheTableExactlyAndRefusesMoreBeforeAddingAnything) {
+    // The table fills exactly; more is refused before anything is added.
     PointTable table;
     table.start({1, 1});
     const auto add = [&](std::int16_t depth) { wp::mouse::subdivideCurve(table, {1, 1}, {1, 1}, {9, 9}, {9, 9}, depth); };
@@ -240,10 +211,13 @@ TEST(MouseCurve, AStopAskedDuringAYieldEndsTheRunAfterThatPiece) {
     EXPECT_EQ(8u, platform.randomsDrawn);
     EXPECT_EQ((Log{"Yield", "Reseed"}), Log(std::find(platform.log.begin(), platform.log.end(), "Yield"), platform.log.end()));
 
-    // Idle again: the next true starts a new run instead of stopping one.
+    // Idle again, also after a failed start: the next true starts a new run instead of stopping one.
+    platform.screenWidth = 40000; // wider than 16 bits
+    EXPECT_THROW(mouse.MouseCurve(true), MouseOverflow);
+    platform.screenWidth = 10;
     platform.onYield = [&] { mouse.MouseCurve(false); };
     mouse.MouseCurve(true);
-    EXPECT_EQ(4, platform.reseeds);
+    EXPECT_EQ(5, platform.reseeds);
     EXPECT_EQ(2, platform.yields);
 }
 
@@ -274,18 +248,6 @@ TEST(MouseCurve, EachCurveStartsWhereTheLastEndedAndBendsOnFromItsControlPoint) 
     EXPECT_LE(std::abs(second.back().x - 1) + std::abs(second.back().y - 1), 4);
     const auto eastmost = std::max_element(second.begin(), second.end(), [](auto a, auto b) { return a.x < b.x; });
     EXPECT_GT(eastmost->x, 641) << "the second curve first bends towards the first curve's control point";
-}
-
-TEST(MouseCurve, AFailedStartLeavesItIdle) {
-    FakeMousePlatform platform;
-    platform.screenWidth = 40000; // wider than 16 bits
-    MouseMembers mouse(platform);
-    EXPECT_THROW(mouse.MouseCurve(true), MouseOverflow);
-    EXPECT_TRUE(platform.cursorRequests().empty());
-    platform.screenWidth = 1280;
-    platform.onYield = [&] { mouse.MouseCurve(false); };
-    mouse.MouseCurve(true);
-    EXPECT_EQ(3, platform.reseeds) << "a run starts, rather than a stop of the failed one";
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 using wp::NumberStatus;
 
@@ -14,12 +15,7 @@ constexpr auto Ok = NumberStatus::Ok, NaN = NumberStatus::NotANumber, Over = Num
 
 // readNumber takes the whole text in the given locale; leadingNumberValue what its start spells.
 TEST(Numbers, ReadTheWholeTextOrItsLeadingNumber) {
-    const struct {
-        const char* text;
-        char separator;
-        NumberStatus status;
-        double whole, leading;
-    } cases[] = {
+    const std::tuple<const char*, char, NumberStatus, double, double> cases[] = {
         {" 12 ", '.', Ok, 12, 12},        {"\t-3.5", '.', Ok, -3.5, -3.5}, {"+2", '.', Ok, 2, 2},
         {".5", '.', Ok, 0.5, 0.5},        {"1.", '.', Ok, 1, 1},           {"2.5e-1", '.', Ok, 0.25, 0.25},
         {"&hff", '.', Ok, 255, 255},      {"-&O10", '.', Ok, -8, 0},       {"0,5", ',', Ok, 0.5, 0},
@@ -29,14 +25,14 @@ TEST(Numbers, ReadTheWholeTextOrItsLeadingNumber) {
         {"", '.', NaN, 0, 0},             {"-", '.', NaN, 0, 0},           {"--5", '.', NaN, 0, 0},
         {"1e999", '.', Over, 0, 0},       {"1e-400", '.', Ok, 0, 0},
     };
-    for (const auto& c : cases) {
-        const auto whole = wp::readNumber(c.text, c.separator);
-        EXPECT_EQ(c.status, whole.status) << '"' << c.text << '"';
-        EXPECT_DOUBLE_EQ(c.whole, whole.value) << '"' << c.text << '"';
-        if (c.status == Over) continue;
-        const auto leading = wp::leadingNumberValue(c.text);
-        EXPECT_TRUE(leading) << '"' << c.text << '"';
-        EXPECT_DOUBLE_EQ(c.leading, leading.value) << '"' << c.text << '"';
+    for (const auto& [text, separator, status, whole, leading] : cases) {
+        const auto read = wp::readNumber(text, separator);
+        EXPECT_EQ(status, read.status) << '"' << text << '"';
+        EXPECT_DOUBLE_EQ(whole, read.value) << '"' << text << '"';
+        if (status == Over) continue;
+        const auto start = wp::leadingNumberValue(text);
+        EXPECT_TRUE(start) << '"' << text << '"';
+        EXPECT_DOUBLE_EQ(leading, start.value) << '"' << text << '"';
     }
     EXPECT_EQ(Over, wp::leadingNumberValue("1e400").status);
     EXPECT_EQ(Over, wp::leadingNumberValue("&HFFFFFFFFFFFFFFFFF").status);
@@ -44,45 +40,33 @@ TEST(Numbers, ReadTheWholeTextOrItsLeadingNumber) {
 }
 
 TEST(Numbers, WholeNumbersRoundHalvesToEvenWithinThe32BitRange) {
-    const struct {
-        const char* text;
-        NumberStatus status;
-        std::int32_t value;
-    } cases[] = {
+    const std::tuple<const char*, NumberStatus, std::int32_t> cases[] = {
         {"2.5", Ok, 2},           {"3.5", Ok, 4},           {"-2.5", Ok, -2},   {"-1.5", Ok, -2},
         {"2147483647", Ok, INT32_MAX}, {"-2147483648", Ok, INT32_MIN},      {"2147483647.5", Over, 0},
         {"-2147483649", Over, 0}, {"abc", NaN, 0},
     };
-    for (const auto& c : cases) {
-        const auto result = wp::wholeNumber(c.text, '.');
-        EXPECT_EQ(c.status, result.status) << c.text;
-        EXPECT_EQ(c.value, result.value) << c.text;
+    for (const auto& [text, status, value] : cases) {
+        const auto result = wp::wholeNumber(text, '.');
+        EXPECT_EQ(status, result.status) << text;
+        EXPECT_EQ(value, result.value) << text;
     }
     EXPECT_EQ(Over, wp::toInt32(std::nan("")).status);
 }
 
 TEST(ShortestDecimalText, IsPlainFrom1eMinus9To1e15AndUsesENotationBeyond) {
-    const struct {
-        double value;
-        char separator;
-        const char* text;
-    } cases[] = {
+    const std::tuple<double, char, const char*> cases[] = {
         {-0.0, '.', "0"},  {0.5, ',', "0,5"}, {0.1, '.', "0.1"}, {-2.5e-12, '.', "-2.5E-12"},
         {999999999999999, '.', "999999999999999"}, {1e15, '.', "1E+15"}, {1e-9, '.', "0.000000001"},
         {5e-10, '.', "5E-10"},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.text, wp::shortestDecimalText(c.value, c.separator)) << c.value;
-}
-
-TEST(IntervalText, IsRewrittenToItsLeadingNumber) {
-    const std::pair<const char*, std::string_view> cases[] = {
-        {"007", "7"}, {".5", "0,5"}, {"", "0"}, {"abc", "0"}, {"6 6", "66"}, {"&H20", "32"},
-        {"1e999", wp::fallbackIntervalText},
-    };
-    for (const auto& [typed, normal] : cases) EXPECT_EQ(normal, wp::normalisedIntervalText(typed, ',')) << typed;
+    for (const auto& [value, separator, text] : cases) EXPECT_EQ(text, wp::shortestDecimalText(value, separator)) << value;
 }
 
 TEST(IntervalText, GivesThePeriodOnlyWithinZeroToSixtyFive) {
+    // The box's text becomes its leading number, or the fallback for one beyond the double range.
+    EXPECT_EQ("75", wp::normalisedIntervalText("7 5", ','));
+    EXPECT_EQ("0,5", wp::normalisedIntervalText(".5x", ','));
+    EXPECT_EQ(wp::fallbackIntervalText, wp::normalisedIntervalText("1e999", ','));
     const std::pair<const char*, std::optional<std::uint32_t>> cases[] = {
         {"65", 58500}, {"0.5", 450}, {"0", 0u}, {"0.003", 3}, {".001", 1}, // 2.7 and 0.9 ms round up
         {"65.5", std::nullopt}, {"-0.001", std::nullopt}, {"abc", std::nullopt}, {"0,5", std::nullopt},
