@@ -21,7 +21,6 @@ struct FakeHost final : RunnerHost {
     bool stop = false, isClosed = false;
     std::size_t selected = 99;
     std::function<void(FakeHost&)> onEvents;
-
     void beginRun() override { log.push_back("begin"); }
     std::vector<std::string> entryTexts() override { return list; }
     std::size_t entryCount() override { return isClosed ? 0 : list.size(); }
@@ -38,7 +37,6 @@ struct FakeHost final : RunnerHost {
     }
     bool closed() override { return isClosed; }
     void endRun() override { log.push_back("end"); }
-
     void act(const std::string& what) {
         log.push_back(what + " @" + std::to_string(selected));
         if (log.size() > 50) stop = true; // a runaway loop still ends
@@ -92,7 +90,8 @@ TEST(MacroEntries, ComposedFromTheBoxesPlayAsTheOptionSays) {
 
 TEST(RunMacro, PlaysUntilTheLastEntryOrAStopAndEndsOnAChangedList) {
     const std::tuple<const char*, std::vector<std::string>, std::function<void(FakeHost&)>, Log> cases[] = {
-        {"once in order", {"MVE 1,2", "LCK", "SLP 0.25"}, {}, {"begin", "move 1,2 @0", "click 0 @1", "wait 250 @2", "end"}},
+        {"once in order", {"MVE 1,2", "LCK", "SLP 0.25"}, {},
+         {"begin", "move 1,2 @0", "click 0 @1", "wait 250 @2", "end"}},
         {"an empty list", {}, {}, {"begin", "end"}},
         {"a stop after an entry plays no more", {"LCK", "RCK", "RPT"},
          [](FakeHost& h) { h.stop = h.stop || h.log.back() == "click 0 @0"; }, {"begin", "click 0 @0", "end"}},

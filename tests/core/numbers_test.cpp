@@ -59,7 +59,8 @@ TEST(ShortestDecimalText, IsPlainFrom1eMinus9To1e15AndUsesENotationBeyond) {
         {999999999999999, '.', "999999999999999"}, {1e15, '.', "1E+15"}, {1e-9, '.', "0.000000001"},
         {5e-10, '.', "5E-10"},
     };
-    for (const auto& [value, separator, text] : cases) EXPECT_EQ(text, wp::shortestDecimalText(value, separator)) << value;
+    for (const auto& [value, separator, text] : cases)
+        EXPECT_EQ(text, wp::shortestDecimalText(value, separator)) << value;
 }
 
 TEST(IntervalText, GivesThePeriodOnlyWithinZeroToSixtyFive) {
