@@ -27,7 +27,7 @@ std::string describe(const wp::cli::CommandLine& line) {
     return out.str();
 }
 
-// A wrong command line is refused with a message that names what is wrong.
+// What the command line asks for; a wrong one is refused with a message that names what is wrong.
 TEST(CommandLine, ReadsWhatToDoOrSaysWhatIsWrong) {
     const std::pair<Args, std::vector<const char*>> cases[] = {
         {{}, {"windows"}},
