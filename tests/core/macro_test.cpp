@@ -1,0 +1,119 @@
+#include "core/macro_commands.h"
+#include "core/macro_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <tuple>
+
+using namespace wp::macro;
+using Log = std::vector<std::string>;
+
+namespace {
+
+// Plays on a list of texts and logs what the runner asks for. The handlers that run at each pass
+// over the events (after every entry and within every wait) may change the list or ask for a stop.
+struct FakeHost final : RunnerHost {
+    std::vector<std::string> list;
+    Log log;
+    bool stop = false, isClosed = false;
+    std::size_t selected = 99;
+    std::function<void(FakeHost&)> onEvents;
+    void beginRun() override { log.push_back("begin"); }
+    std::vector<std::string> entryTexts() override { return list; }
+    std::size_t entryCount() override { return isClosed ? 0 : list.size(); }
+    void selectEntry(std::size_t index) override { selected = index; }
+    void singleClick(std::int32_t button) override { act("click " + std::to_string(button)); }
+    void doubleClick(std::int32_t button) override { act("double " + std::to_string(button)); }
+    void moveTo(std::int32_t x, std::int32_t y) override { act("move " + std::to_string(x) + "," + std::to_string(y)); }
+    void wait(double milliseconds) override {
+        act("wait " + std::to_string(std::lround(milliseconds)));
+        letPendingEventsRun();
+    }
+    void letPendingEventsRun() override {
+        if (onEvents) onEvents(*this);
+    }
+    bool closed() override { return isClosed; }
+    void endRun() override { log.push_back("end"); }
+    void act(const std::string& what) {
+        log.push_back(what + " @" + std::to_string(selected));
+        if (log.size() > 50) stop = true; // a runaway loop still ends
+    }
+    Log run(char separator = '.') {
+        runMacro(*this, stop, separator);
+        return log;
+    }
+};
+
+// What one entry plays as, alone in the list: the action, or "" when it plays nothing.
+std::string playedAlone(const std::string& entry, char separator) {
+    FakeHost host;
+    host.list = {entry};
+    const Log log = host.run(separator);
+    return log.size() == 3 ? log[1].substr(0, log[1].rfind(" @0")) : log.size() == 2 ? "" : "?";
+}
+
+TEST(MacroEntries, PlayAsTheirCodeAndNumbersSayInTheLocale) {
+    const std::tuple<const char*, char, const char*> cases[] = {
+        {"LCK", '.', "click 0"}, {"rck", '.', "click 1"}, {"LDCxyz", '.', "double 0"}, {"RDC", '.', "double 1"},
+        {"LC", '.', ""}, {"mVe 10, 20", '.', "move 10,20"}, {"MVE  -7 , -8 ", '.', "move -7,-8"},
+        {"MVE 2.5,3.5", '.', "move 2,4"},
+        {"MVE 2,5,3", ',', "move 2,5"}, // the first comma splits; y reads 5,3 in this locale
+        {"MVE 1.5,0", ',', ""}, {"MVE 1e10,0", '.', ""}, {"MVE 100", '.', ""}, {"MVE ,5", '.', ""},
+        {"MVE\xc3\xa9" "3,4", '.', "move 3,4"}, // the fourth character is passed over whole
+        {"SLP 0,5", ',', "wait 500"}, {"SLP 0,5", '.', ""}, {"slp  1 ", '.', "wait 1000"},
+        {"SLP -1", '.', "wait -1000"}, {"SLP", '.', ""}, {"SLP 1e999", '.', ""}, {"SLP2", '.', ""},
+    };
+    for (const auto& [entry, separator, action] : cases) EXPECT_EQ(action, playedAlone(entry, separator)) << entry;
+}
+
+TEST(MacroEntries, ComposedFromTheBoxesPlayAsTheOptionSays) {
+    const std::tuple<int, CommandInputs, char, const char*> cases[] = {
+        {optLeftClick, {"1", "2", "3"}, '.', "click 0"}, {optRightClick, {}, '.', "click 1"},
+        {optLeftDoubleClick, {}, ',', "double 0"}, {optRightDoubleClick, {}, '.', "double 1"},
+        {optMove, {"12abc", "7 5", "9"}, '.', "move 12,75"}, {optMove, {"&H1F", "-3"}, '.', "move 31,-3"},
+        {optMove, {"1.5", "2.5"}, ',', "move 2,2"}, // a fraction would be split at the comma
+        {optWait, {"1", "2"}, '.', "wait 0"}, {optWait, {"", "", ".5"}, ',', "wait 500"},
+        {optWait, {"", "", "2,5"}, ',', "wait 2000"}, // the box's number is read with the full stop
+    };
+    for (const auto& [option, boxes, separator, action] : cases) {
+        const auto text = composeCommand(option, boxes, separator);
+        ASSERT_TRUE(text) << option;
+        EXPECT_EQ(action, playedAlone(*text, separator)) << *text;
+    }
+    EXPECT_EQ("RPT", composeCommand(optRepeat, {}, '.'));
+    EXPECT_FALSE(composeCommand(-1, {}, '.'));
+    EXPECT_FALSE(composeCommand(optRepeat + 1, {}, '.'));
+}
+
+TEST(RunMacro, PlaysUntilTheLastEntryOrAStopAndEndsOnAChangedList) {
+    const std::tuple<const char*, std::vector<std::string>, std::function<void(FakeHost&)>, Log> cases[] = {
+        {"once in order", {"MVE 1,2", "LCK", "SLP 0.25"}, {},
+         {"begin", "move 1,2 @0", "click 0 @1", "wait 250 @2", "end"}},
+        {"an empty list", {}, {}, {"begin", "end"}},
+        {"a stop after an entry plays no more", {"LCK", "RCK", "RPT"},
+         [](FakeHost& h) { h.stop = h.stop || h.log.back() == "click 0 @0"; }, {"begin", "click 0 @0", "end"}},
+        {"a repeat loops until a stop within a wait", {"LCK", "SLP 1", "RPT", "RCK"},
+         [](FakeHost& h) { h.stop = std::count(h.log.begin(), h.log.end(), "wait 1000 @1") == 2; },
+         {"begin", "click 0 @0", "wait 1000 @1", "click 0 @0", "wait 1000 @1", "end"}},
+        {"the list shrinks below the position", {"LCK", "RCK", "LDC", "RPT"},
+         [](FakeHost& h) { h.list.resize(h.selected == 1 ? 1 : h.list.size()); },
+         {"begin", "click 0 @0", "click 1 @1", "end"}},
+        {"a longer list replaces it: the snapshot ends the run", {"LCK", "RCK"},
+         [](FakeHost& h) { h.list = {"MVE 1,1", "MVE 2,2", "MVE 3,3"}; }, {"begin", "click 0 @0", "click 1 @1", "end"}},
+        {"closing the window ends it, touching nothing", {"LCK", "SLP 30", "RCK", "RPT"},
+         [](FakeHost& h) { h.isClosed = h.log.back() == "wait 30000 @1"; }, {"begin", "click 0 @0", "wait 30000 @1"}},
+    };
+    for (const auto& [name, list, onEvents, log] : cases) {
+        FakeHost host;
+        host.list = list;
+        host.onEvents = onEvents;
+        host.stop = true; // a request left from before, cleared at the start
+        EXPECT_EQ(log, host.run()) << name;
+        EXPECT_FALSE(host.stop) << name << ": the end of a run clears the request";
+    }
+}
+
+} // namespace
