@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/frmMain.h"
+#include "app/frmMain_ids.h"
 #include "win/event_wait.h"
 #include "win/pointer_port.h"
 #include "win/pump.h"
@@ -72,10 +73,10 @@ void benchSwitchTimer(int periods) {
     main.Text3.setText(L"320");
     main.Text4.setText(L"300");
     main.TimInt.setText(L"0.1");
-    main.Command3_Click();
+    SendMessageW(main.control(wp::app::main_ids::Command3), BM_CLICK, 0, 0); // Start or stop moving
     const double period = main.Timer1.interval();
     wp::win::runMessageLoopWhile([&] { return pointer.moments.size() < static_cast<std::size_t>(periods) + 1; });
-    main.Command3_Click();
+    SendMessageW(main.control(wp::app::main_ids::Command3), BM_CLICK, 0, 0); // Start or stop moving
 
     const Timing cycle = timingOf(pointer.moments, period);
     const Timing bare = timingOf(bareTimerMoments(periods, static_cast<UINT>(period)), period);

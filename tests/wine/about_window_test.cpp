@@ -334,12 +334,13 @@ TEST(AboutWindowModal, BlocksInputToTheMainWindowWhileItsTimersRun) {
     wp::app::FrmMain main({settings, pointer, [] {}});
     ASSERT_TRUE(main.open(SW_SHOWNORMAL));
     main.TimInt.setText(L"0.05"); // 45 ms
-    main.Command3_Click();
+    SendMessageW(main.control(wp::app::main_ids::Command3), BM_CLICK, 0, 0);
 
     ModalProbe seen{&main, &pointer};
     probe = &seen;
     const UINT_PTR timer = SetTimer(nullptr, 0, 150, &probeModal);
-    main.Image3_Click(); // returns when the about window closes
+    // Space on the about sign; returns when the about window closes.
+    SendMessageW(GetDlgItem(main.picLeftBar.hwnd(), wp::app::main_ids::Image3), WM_KEYUP, VK_SPACE, 0);
     KillTimer(nullptr, timer);
     probe = nullptr;
 
