@@ -77,7 +77,7 @@ protected:
         values.push_back(SendMessageW(at(ids::Check1), BM_GETCHECK, 0, 0) == BST_CHECKED ? L"1" : L"0");
         return values;
     }
-    // The seconds the status line counts down to the next switch.
+    // The seconds the status line counts down to the next switch; -1 while it shows none.
     long secondsShown() const {
         const std::wstring status = text(ids::info) + L"-1";
         return std::wcstol(status.c_str() + status.find_first_of(L"0123456789-"), nullptr, 10);
