@@ -48,6 +48,19 @@ public:
     bool open(int showCommand = SW_SHOWNORMAL);
     HWND control(int id) const { return GetDlgItem(hwnd(), id); }
 
+    win::TextBox Text1, Text2, Text3, Text4, TimInt;
+    win::CheckBox Check1;
+    win::WindowTimer Timer1{timer1Id};
+    win::WindowTimer Timer2{timer2Id};
+    win::PictureBox picLeftBar;
+    std::unique_ptr<sidebar::SideBar> sideBar; // paints picLeftBar
+    win::ImageControl Image1, Image2, Image4, Image3;
+    // The markers of the two positions: this window's own, closed with it.
+    markers::Marker frmCircle{markers::position1};
+    markers::Marker frmCircle2{markers::position2};
+
+private:
+    // What the window does for the user's commands and the system's messages; they come as messages.
     void Form_Load();
     void Form_Unload();
     void Form_Resize();
@@ -66,21 +79,6 @@ public:
     void LoadSettings();
     void SaveSettings();
 
-    win::TextBox Text1, Text2, Text3, Text4, TimInt;
-    win::CheckBox Check1;
-    win::WindowTimer Timer1{timer1Id};
-    win::WindowTimer Timer2{timer2Id};
-    win::PictureBox picLeftBar;
-    std::unique_ptr<sidebar::SideBar> sideBar; // paints picLeftBar
-    win::ImageControl Image1, Image2, Image4, Image3;
-    // The markers of the two positions: this window's own, closed with it.
-    markers::Marker frmCircle{markers::position1};
-    markers::Marker frmCircle2{markers::position2};
-
-    bool bAtPosition1 = false;
-    std::int16_t iSecsLeft = 0;
-
-private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     static std::wstring statusLine(std::int32_t seconds, int position, const std::wstring& x, const std::wstring& y);
     win::FormDesign design();
@@ -102,6 +100,8 @@ private:
     // The control that had the keyboard when another window (a marker, a message box) took it.
     HWND focusedControl_ = nullptr;
     bool heldAwake_ = false;
+    bool bAtPosition1 = false;
+    std::int16_t iSecsLeft = 0;
 };
 
 } // namespace wp::app

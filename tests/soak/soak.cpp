@@ -17,6 +17,7 @@
 #include <psapi.h>
 
 #include "app/frmMain.h"
+#include "app/frmMain_ids.h"
 #include "core/macro_commands.h"
 #include "macro/frmMacro.h"
 #include "markers/markers.h"
@@ -248,7 +249,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     mainWindow = mainForm.hwnd();
-    mainForm.cmdMacro_Click();
+    SendMessageW(mainForm.control(app::main_ids::cmdMacro), BM_CLICK, 0, 0);
 
     // The user's steps: show the helpers, the shortest interval the box gives, a macro of two
     // moves and clicks on the pad and a repeat.
@@ -280,18 +281,18 @@ int main(int argc, char** argv) {
                 "checkpoint", "GDI", "USER", "handles", "private bytes");
     checkpoint(meter, "start");
 
-    // Switches through the cycle's own handlers, the countdown's tick with each, while the
+    // Switches through the cycle's own timer messages, the countdown's tick with each, while the
     // cycle's timers run too; events run after each as the program's loop would run them.
     auto switchFor = [&](long count, bool withCheckpoints) {
         const long every = std::max(1L, count / 5);
-        mainForm.Command3_Click(); // Start moving
+        SendMessageW(mainForm.control(app::main_ids::Command3), BM_CLICK, 0, 0); // Start moving
         for (long i = 1; i <= count; ++i) {
-            mainForm.Timer1_Timer();
-            mainForm.Timer2_Timer();
+            SendMessageW(mainForm.hwnd(), WM_TIMER, app::FrmMain::timer1Id, 0);
+            SendMessageW(mainForm.hwnd(), WM_TIMER, app::FrmMain::timer2Id, 0);
             win::letPendingEventsRun();
             if (withCheckpoints && i < count && i % every == 0) checkpoint(meter, "switches " + std::to_string(i));
         }
-        mainForm.Command3_Click(); // Stop moving
+        SendMessageW(mainForm.control(app::main_ids::Command3), BM_CLICK, 0, 0); // Stop moving
         settle();
     };
     // Runs the macro until the tally has counted the entries; the pointer stays on the pad.

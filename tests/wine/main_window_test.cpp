@@ -1,314 +1,320 @@
+// The main window driven as the user and the system drive it. The e2e script display_scaling_144.sh
+// runs the DisplayScaling tests and the status line's again in a prefix of 144 DPI.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "app/frmMain.h"
 #include "app/frmMain_ids.h"
+#include "markers/markers.h"
 #include "support.h"
-#include "win/event_wait.h"
-#include "win/settings_store.h"
+#include "win/handle.h"
 #include "win/text.h"
 
 namespace ids = wp::app::main_ids;
-
 using wp::app::FrmMain;
-using wp::test::flushEvents;
+using wp::markers::frmCircle;
+using wp::markers::frmCircle2;
 using wp::test::textOf;
+using wp::win::toUtf8;
+using Texts = std::vector<std::wstring>;
 
 namespace {
+
+const int positionBoxes[] = {ids::Text1, ids::Text2, ids::Text3, ids::Text4};
+const std::pair<const wchar_t*, const wchar_t*> savedKeys[] = {
+    {L"Position1", L"x"}, {L"Position1", L"y"},       {L"Position2", L"x"},
+    {L"Position2", L"y"}, {L"Settings", L"interval"}, {L"Settings", L"ShowHelpers"}};
+
+std::vector<HWND> descendants(HWND window) {
+    std::vector<HWND> found;
+    EnumChildWindows(
+        window, [](HWND child, LPARAM to) { return reinterpret_cast<std::vector<HWND>*>(to)->push_back(child), TRUE; },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+struct RecordingExecutionState final : wp::win::ExecutionStatePort {
+    std::vector<EXECUTION_STATE> calls;
+    void setThreadExecutionState(EXECUTION_STATE flags) override { calls.push_back(flags); }
+};
 
 class MainWindow : public ::testing::Test {
 protected:
     wp::test::MemorySettings settings;
     wp::test::RecordingPointer pointer;
+    RecordingExecutionState awake;
     int endCalls = 0;
+    std::size_t awakeCallsAtEnd = 0;
     std::unique_ptr<FrmMain> main;
 
     void open() {
-        main = std::make_unique<FrmMain>(wp::app::MainWindowDeps{settings, pointer, [this] { ++endCalls; }});
+        main.reset();
+        wp::app::MainWindowDeps deps{settings, pointer, [this] { awakeCallsAtEnd = awake.calls.size(), ++endCalls; }};
+        deps.executionState = &awake;
+        main = std::make_unique<FrmMain>(deps);
         ASSERT_TRUE(main->open(SW_SHOWNOACTIVATE)) << "error " << GetLastError();
     }
-    void storeSix(const wchar_t* x1, const wchar_t* y1, const wchar_t* x2, const wchar_t* y2, const wchar_t* interval,
-                  const wchar_t* helpers) {
-        settings.values = {{{L"Position1", L"x"}, x1},         {{L"Position1", L"y"}, y1},
-                           {{L"Position2", L"x"}, x2},         {{L"Position2", L"y"}, y2},
-                           {{L"Settings", L"interval"}, interval}, {{L"Settings", L"ShowHelpers"}, helpers}};
+    HWND at(int id) const { return main->control(id) ? main->control(id) : GetDlgItem(main->picLeftBar.hwnd(), id); }
+    std::wstring text(int id) const { return textOf(at(id)); }
+    void click(int id) { wp::test::clickControl(main->hwnd(), id); }
+    void type(int id, const std::wstring& text) { wp::test::typeInto(main->hwnd(), id, text); }
+    void tick(UINT_PTR timer) { wp::test::tick(main->hwnd(), timer); }
+    void typePositions(const Texts& values) {
+        for (std::size_t i = 0; i < values.size(); ++i) type(positionBoxes[i], values[i]);
     }
-    std::wstring text(int id) const { return textOf(main->control(id)); }
-    std::wstring status() const { return text(ids::info); }
-    void type(int id, const wchar_t* characters) {
-        for (const wchar_t* c = characters; *c; ++c) SendMessageW(main->control(id), WM_CHAR, *c, 1);
+    // The six values the window saves, as it shows them.
+    Texts shown() const {
+        Texts values;
+        for (int id : {ids::Text1, ids::Text2, ids::Text3, ids::Text4, ids::TimInt}) values.push_back(text(id));
+        values.push_back(SendMessageW(at(ids::Check1), BM_GETCHECK, 0, 0) == BST_CHECKED ? L"1" : L"0");
+        return values;
     }
-    void selectAll(int id) { SendMessageW(main->control(id), EM_SETSEL, 0, -1); }
+    // The seconds the status line counts down to the next switch; -1 while it shows none.
+    long secondsShown() const {
+        const std::wstring status = text(ids::info) + L"-1";
+        return std::wcstol(status.c_str() + status.find_first_of(L"0123456789-"), nullptr, 10);
+    }
 };
 
-TEST_F(MainWindow, StatusLineFitsItsRoomWhole) {
+// A switch puts the pointer on a position's boxes as they stand, once the status line names the other;
+// a test image puts it on its own boxes, leaving the cycle alone. The countdown refills from the box.
+TEST_F(MainWindow, StartAndStopTheCycleWhoseSwitchesAlternateAndCountDown) {
     open();
-    const HWND label = main->control(ids::info);
-    RECT room{};
-    GetClientRect(label, &room);
-    HDC dc = GetDC(label);
-    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
-    for (const wchar_t* line : {L"In 65 secs, I'll switch to position 2 (9999,9999)",
-                                L"In 65 secs, I'll switch to position 1 (-999,-999)"}) {
-        RECT needed = room;
-        DrawTextW(dc, line, -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-        EXPECT_LE(needed.right, room.right) << wp::win::toUtf8(line);
-        EXPECT_LE(needed.bottom, room.bottom) << wp::win::toUtf8(line);
-    }
-    SelectObject(dc, old);
-    ReleaseDC(label, dc);
-}
-
-TEST_F(MainWindow, SwitchWritesTheStatusLineBeforeMovingAndCountsAsInput) {
-    open();
-    EXPECT_TRUE(pointer.calls.empty()) << "start-up does not move the pointer";
+    const std::wstring startText = text(ids::Command3);
+    type(ids::TimInt, L"2");
+    click(ids::Command3);
+    EXPECT_NE(startText, text(ids::Command3));
+    tick(FrmMain::timer2Id); // a switch refills what this takes
     std::wstring statusAtMove;
-    pointer.onMove = [&] { statusAtMove = status(); };
-    main->Command3_Click();
-    EXPECT_EQ(L"", status()) << "starting writes no status";
-
-    main->Timer1_Timer();
-    EXPECT_EQ(L"In 0 secs, I'll switch to position 2 (400,400)", statusAtMove);
-    ASSERT_EQ(2u, pointer.calls.size());
-    EXPECT_EQ(wp::test::RecordingPointer::Call::SetCursorPos, pointer.calls[0].kind);
-    EXPECT_EQ(0, pointer.calls[0].x);
-    EXPECT_EQ(0, pointer.calls[0].y);
-    EXPECT_EQ(wp::test::RecordingPointer::Call::UserInput, pointer.calls[1].kind);
-
-    main->Timer1_Timer();
-    EXPECT_EQ(L"In 0 secs, I'll switch to position 1 (0,0)", statusAtMove);
-    EXPECT_EQ(400, pointer.position.x);
-    EXPECT_EQ(400, pointer.position.y);
-
-    // Stopping keeps the line; starting again goes on with the other position.
-    main->Timer1_Timer();
-    main->Command3_Click();
-    EXPECT_FALSE(main->Timer1.enabled());
-    EXPECT_FALSE(main->Timer2.enabled());
-    EXPECT_EQ(L"In 0 secs, I'll switch to position 2 (400,400)", status());
-    main->Command3_Click();
-    main->Timer1_Timer();
-    EXPECT_EQ(400, pointer.position.x);
+    pointer.onMove = [&] { statusAtMove = text(ids::info); };
+    const struct {
+        Texts typed;
+        int image; // 0: a switch
+        POINT to;
+        const wchar_t* next; // the other position's x and y
+    } steps[] = {{{L"11", L"22", L"33", L"44"}, 0, {11, 22}, L"33,44"}, {{}, 0, {33, 44}, L"11,22"},
+                 {{L"5", L"6", L"0400", L"-7"}, 0, {5, 6}, L"0400,-7"}, {{}, ids::Image2, {400, -7}, L"0400,-7"},
+                 {{}, ids::Image1, {5, 6}, L"0400,-7"},                 {{}, 0, {400, -7}, L"5,6"}};
+    for (const auto& s : steps) {
+        typePositions(s.typed);
+        s.image ? wp::test::postClick(at(s.image), {8, 8}) : tick(FrmMain::timer1Id);
+        EXPECT_EQ(s.to.x * 1000 + s.to.y, pointer.position.x * 1000 + pointer.position.y) << toUtf8(s.next);
+        EXPECT_NE(std::wstring::npos, statusAtMove.find(s.next)) << toUtf8(statusAtMove);
+        EXPECT_EQ(statusAtMove, text(ids::info));
+    }
+    for (long expected : {1, 0, 2, 1}) {
+        tick(FrmMain::timer2Id);
+        EXPECT_EQ(expected, secondsShown()) << "counts down from the interval, then refills";
+    }
+    EXPECT_EQ(std::size(steps), pointer.moves().size()) << "one move a step, none by the countdown";
+    click(ids::Command3);
+    EXPECT_EQ(startText, text(ids::Command3));
 }
 
-TEST_F(MainWindow, CountdownCountsDownAndRefillsFromTheInterval) {
+// The real timers: the countdown, the switch at the period the box gives even when typed while running.
+// The system is kept awake while they run, let go on the stop and on closing before the program ends.
+TEST_F(MainWindow, RealTimersRunWhileMovingAndKeepTheSystemAwake) {
     open();
-    main->TimInt.setText(L"2");
-    main->Command3_Click();
-    // The real ticker counts within its period, well before the first switch.
-    const double started = wp::win::monotonicMilliseconds();
-    while (status().empty() && wp::win::monotonicMilliseconds() - started < 1800.0) flushEvents(20);
-    EXPECT_EQ(L"In 1 secs, I'll switch to position 1 (0,0)", status()) << "the countdown ticks by itself";
-    EXPECT_TRUE(pointer.calls.empty());
-    main->Command3_Click();
-    SetWindowTextW(main->control(ids::info), L"");
-    main->Command3_Click();
-    EXPECT_EQ(2, main->iSecsLeft);
-    main->Timer2_Timer();
-    EXPECT_EQ(L"In 1 secs, I'll switch to position 1 (0,0)", status());
-    main->Timer2_Timer();
-    main->Timer2_Timer();
-    EXPECT_EQ(L"In 2 secs, I'll switch to position 1 (0,0)", status()) << "0 refills from the box";
-    main->Timer1_Timer();
-    main->Timer2_Timer();
-    EXPECT_EQ(L"In 1 secs, I'll switch to position 2 (400,400)", status());
-    EXPECT_EQ(2u, pointer.calls.size()) << "the countdown never moves the pointer";
-}
-
-TEST_F(MainWindow, IntervalTextsTypedCharacterByCharacter) {
-    open();
-    selectAll(ids::TimInt);
-    type(ids::TimInt, L"-");
-    EXPECT_EQ(L"0", main->TimInt.text()) << "a leading minus is replaced at once";
-
-    selectAll(ids::TimInt);
-    type(ids::TimInt, L"1.");
-    EXPECT_EQ(L"1", main->TimInt.text()) << "the point is taken away at once";
-    type(ids::TimInt, L"5");
-    EXPECT_EQ(L"15", main->TimInt.text()) << "the caret stays at the end after a rewrite";
-    EXPECT_EQ(13500u, main->Timer1.interval());
-}
-
-TEST_F(MainWindow, AValidEditWhileRunningRestartsThePeriodAndKeepsTheCount) {
-    open();
-    main->Command3_Click();
-    main->Timer2_Timer();
-    EXPECT_EQ(59, main->iSecsLeft);
-    main->TimInt.setText(L"30");
-    EXPECT_TRUE(main->Timer1.enabled());
-    EXPECT_EQ(27000u, main->Timer1.interval());
-    EXPECT_EQ(59, main->iSecsLeft);
-}
-
-TEST_F(MainWindow, PositionEditsWhileRunningAreUsedAsTheyStand) {
-    open();
-    main->Command3_Click();
-    main->Text3.setText(L"0400");
-    main->Text4.setText(L"12");
-    main->Timer1_Timer();
-    EXPECT_EQ(L"In 0 secs, I'll switch to position 2 (0400,12)", status());
-    main->Timer1_Timer();
-    EXPECT_EQ(400, pointer.position.x);
-    EXPECT_EQ(12, pointer.position.y);
-
-}
-
-TEST_F(MainWindow, ASwitchToABoxThatIsNotANumberSkipsTheMoveAndKeepsTheCycle) {
-    open();
-    main->Command3_Click();
-    main->Text2.setText(L"y?");
-    main->Timer1_Timer();
-    EXPECT_TRUE(pointer.calls.empty());
-    EXPECT_EQ(L"In 0 secs, I'll switch to position 2 (400,400)", status());
-    EXPECT_TRUE(main->bAtPosition1);
-    main->Timer1_Timer();
-    EXPECT_EQ(400, pointer.position.x);
-}
-
-TEST_F(MainWindow, RealTimersSwitchAtTheSetPeriod) {
-    open();
-    main->TimInt.setText(L"0.05"); // 45 ms
-    main->Command3_Click();
-    flushEvents(400);
+    type(ids::TimInt, L"2");
+    click(ids::Command3);
+    for (const ULONGLONG start = GetTickCount64(); text(ids::info).empty() && GetTickCount64() - start < 1700;)
+        wp::test::flushEvents(20);
+    EXPECT_EQ(1, secondsShown()) << "the countdown ticks by itself";
+    type(ids::TimInt, L"0.05"); // 45 ms
+    wp::test::flushEvents(400);
     const auto moves = pointer.moves();
     ASSERT_GE(moves.size(), 3u);
     EXPECT_LE(moves.size(), 10u);
-    EXPECT_EQ(0, moves[0].x);
-    EXPECT_EQ(400, moves[1].x);
-    EXPECT_EQ(0, moves[2].x);
-    main->Command3_Click();
-    const size_t stopped = pointer.moves().size();
-    flushEvents(150);
-    EXPECT_EQ(stopped, pointer.moves().size()) << "a stopped cycle does not switch";
+    for (std::size_t i = 1; i < moves.size(); ++i) EXPECT_NE(moves[i - 1].x, moves[i].x) << i;
+    click(ids::Command3);
+    wp::test::flushEvents(150);
+    EXPECT_EQ(moves.size(), pointer.moves().size()) << "no switch after the stop";
+    constexpr EXECUTION_STATE on = ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED, off = ES_CONTINUOUS;
+    EXPECT_EQ((std::vector<EXECUTION_STATE>{on, off}), awake.calls);
+    click(ids::Command3);
+    SendMessageW(main->hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ((std::vector<EXECUTION_STATE>{on, off, on, off}), awake.calls);
+    EXPECT_EQ(4u, awakeCallsAtEnd) << "let go before the program ends";
 }
 
-TEST_F(MainWindow, LoadsTheStoredValuesOnlyWithAPositionOneX) {
-    const struct {
-        std::vector<const wchar_t*> stored, shown; // x1 y1 x2 y2 interval helpers
-    } cases[] = {
-        {{L"10", L"abc", L"", L"40", L"66", L"1"}, {L"10", L"abc", L"", L"40", L"10", L"1"}},
-        {{L"1", L"2", L"3", L"4", L"5", L" 1"}, {L"1", L"2", L"3", L"4", L"5", L"0"}},
-        {{L"", L"20", L"30", L"40", L"5", L"1"}, {L"0", L"0", L"400", L"400", L"60", L"0"}},
-    };
-    for (const auto& c : cases) {
-        const auto* v = c.stored.data();
-        storeSix(v[0], v[1], v[2], v[3], v[4], v[5]);
-        open();
-        const std::vector<std::wstring> shown = {main->Text1.text(), main->Text2.text(),  main->Text3.text(),
-                                                 main->Text4.text(), main->TimInt.text(), main->Check1.checked() ? L"1" : L"0"};
-        EXPECT_EQ(std::vector<std::wstring>(c.shown.begin(), c.shown.end()), shown) << wp::win::toUtf8(v[0]);
-        EXPECT_TRUE(settings.writes.empty()) << "nothing is written until the window closes";
-    }
-}
-
-// Values a user or another program could leave in the real registry: every key bad at once. The window
-// opens, runs and closes, and saves what it showed as readable text.
-TEST(MainWindowSettings, EveryKeyBadInTheRegistryStillOpensRunsAndSaves) {
-    struct TestBase {
-        std::wstring path = L"Software\\WanderpointTest\\" + std::to_wstring(GetCurrentProcessId());
-        ~TestBase() { RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str()); }
-    } base;
-    const std::pair<const wchar_t*, const wchar_t*> keys[] = {{L"Position1", L"x"}, {L"Position1", L"y"},
-                                                              {L"Position2", L"x"}, {L"Position2", L"y"},
-                                                              {L"Settings", L"interval"}, {L"Settings", L"ShowHelpers"}};
-    const std::wstring overLimit(100000, L'9');
-    const std::wstring nearLimit(wp::win::RegistrySettings::maxValueChars - 1, L'9');
-    const std::wstring nonDigits(3000, L'x');
-    const struct {
-        const char* what;
-        std::vector<std::wstring> values; // (values of a wrong type read as empty: the store's own test)
-    } rounds[] = {
-        {"strings far over the limit behind a good first key",
-         {L"10", overLimit, overLimit, overLimit, overLimit, overLimit}},
-        {"non-numbers in every key", {L"abc", nonDigits, L"-", L",", nonDigits, L"yes"}},
-        {"numbers out of every range, helpers shown",
-         {L"-99999999999999999999", L"1e308", L"2147483648", L"-2147483649", L"1e400", L"1"}},
-        {"huge positions and interval, helpers shown",
-         {nearLimit, nearLimit, nearLimit, nearLimit, nearLimit, L"1"}},
-    };
-    for (const auto& round : rounds) {
-        RegDeleteTreeW(HKEY_CURRENT_USER, base.path.c_str());
-        for (std::size_t i = 0; i < std::size(keys); ++i) {
-            const std::wstring& value = round.values[i];
-            HKEY k{};
-            ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, (base.path + L"\\" + keys[i].first).c_str(), 0,
-                                                     nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr));
-            RegSetValueExW(k, keys[i].second, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.data()),
-                           static_cast<DWORD>(value.size() * sizeof(wchar_t)));
-            RegCloseKey(k);
-        }
-        wp::win::RegistrySettings store(base.path);
-        wp::test::RecordingPointer pointer;
-        int endCalls = 0;
-        std::vector<std::wstring> shown;
-        {
-            FrmMain main(wp::app::MainWindowDeps{store, pointer, [&] { ++endCalls; }});
-            ASSERT_TRUE(main.open(SW_SHOWNOACTIVATE)) << round.what;
-            main.Command3_Click();
-            flushEvents(60);
-            main.Command3_Click();
-            main.Image1_Click();
-            main.Image2_Click();
-            for (auto* box : {&main.Text1, &main.Text2, &main.Text3, &main.Text4, &main.TimInt})
-                shown.push_back(box->text());
-            shown.push_back(main.Check1.checked() ? L"1" : L"0");
-            SendMessageW(main.hwnd(), WM_CLOSE, 0, 0);
-            EXPECT_EQ(1, endCalls) << round.what;
-        }
-        std::vector<std::wstring> saved;
-        for (const auto& [section, key] : keys) saved.push_back(store.read(section, key));
-        EXPECT_EQ(shown, saved) << round.what;
-    }
-}
-
-// Logging off or shutting down with the window open ends the process without a WM_CLOSE: the
-// session's end saves as closing does, and leaves ending the program to the system.
-TEST_F(MainWindow, ClosingOrTheSessionEndingSavesTheSixValues) {
-    for (const bool sessionEnds : {false, true}) {
-        settings.writes.clear();
-        endCalls = 0;
-        open();
-        main->Text1.setText(L"");
-        main->Text4.setText(L"77");
-        main->TimInt.setText(L"3");
-        main->Check1.setChecked(true);
-        if (sessionEnds) {
-            EXPECT_EQ(TRUE, SendMessageW(main->hwnd(), WM_QUERYENDSESSION, 0, 0)) << "the session may end";
-            SendMessageW(main->hwnd(), WM_ENDSESSION, FALSE, 0);
-            EXPECT_TRUE(settings.writes.empty()) << "an end called off saves nothing";
-            SendMessageW(main->hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-        } else {
-            SendMessageW(main->hwnd(), WM_CLOSE, 0, 0);
-        }
-        EXPECT_EQ(sessionEnds ? 0 : 1, endCalls);
-        const std::vector<std::wstring> expected = {L"Position1/x=",   L"Position1/y=0",       L"Position2/x=400",
-                                                    L"Position2/y=77", L"Settings/interval=3", L"Settings/ShowHelpers=1"};
-        EXPECT_EQ(expected, settings.writes) << (sessionEnds ? "session end" : "close");
-    }
-}
-
-TEST_F(MainWindow, RestoreDefaultsWhileRunningKeepsRunning) {
-    storeSix(L"1", L"2", L"3", L"4", L"5", L"1");
+// Opening shows the six stored values if position 1 has an x, else what it shows with none stored; a tick
+// shows the markers on the positions. Restore defaults brings those back, hides them, saves nothing.
+TEST_F(MainWindow, OpensWithTheStoredValuesAndRestoresTheDefaults) {
     open();
-    main->Command3_Click();
-    SendMessageW(main->control(ids::cmdRestoreDefaults), BM_CLICK, 0, 0);
-    EXPECT_EQ(L"400", main->Text3.text());
-    EXPECT_FALSE(main->Check1.checked());
-    EXPECT_TRUE(main->Timer1.enabled());
-    EXPECT_EQ(L"Stop moving", text(ids::Command3));
+    const Texts defaults = shown(), stored = {L"100", L"200", L"300", L"250", L"5", L"1"};
+    for (const bool withX : {false, true}) {
+        for (std::size_t i = 0; i < stored.size(); ++i)
+            settings.values[{savedKeys[i].first, savedKeys[i].second}] = i == 0 && !withX ? L"" : stored[i];
+        open();
+        EXPECT_EQ(withX ? stored : defaults, shown()) << withX;
+    }
+    EXPECT_EQ(frmCircle.hwnd(), WindowFromPoint({100, 200}));
+    EXPECT_EQ(frmCircle2.hwnd(), WindowFromPoint({300, 250}));
+    click(ids::Command3);
+    const std::wstring running = text(ids::Command3);
+    click(ids::cmdRestoreDefaults);
+    EXPECT_EQ(defaults, shown());
+    EXPECT_FALSE(frmCircle.visible() || frmCircle2.visible());
+    EXPECT_EQ(running, text(ids::Command3));
     EXPECT_TRUE(settings.writes.empty());
 }
 
-TEST_F(MainWindow, EnterPressesTheStartButton) {
+// Logging off or shutting down ends the process without a WM_CLOSE: the session's end saves as
+// closing does and leaves ending the program to the system; an end called off saves nothing.
+TEST_F(MainWindow, ClosingOrTheSessionsEndSavesTheSixValues) {
+    for (const bool sessionEnds : {false, true}) {
+        settings = {}, endCalls = 0;
+        open();
+        typePositions({L"", L"0", L"7", L"77"});
+        type(ids::TimInt, L"3");
+        click(ids::Check1);
+        const Texts values = shown();
+        if (sessionEnds) {
+            EXPECT_EQ(TRUE, SendMessageW(main->hwnd(), WM_QUERYENDSESSION, 0, 0));
+            SendMessageW(main->hwnd(), WM_ENDSESSION, FALSE, 0);
+            EXPECT_TRUE(settings.writes.empty()) << "an end called off";
+        }
+        SendMessageW(main->hwnd(), sessionEnds ? WM_ENDSESSION : WM_CLOSE, TRUE, ENDSESSION_LOGOFF);
+        EXPECT_EQ(sessionEnds ? 0 : 1, endCalls);
+        EXPECT_EQ(std::size(savedKeys), settings.writes.size()) << sessionEnds;
+        Texts saved;
+        for (const auto& [section, key] : savedKeys) saved.push_back(settings.read(section, key));
+        EXPECT_EQ(values, saved) << sessionEnds;
+    }
+}
+
+// Tab visits every enabled, visible tab stop once, the side bar's signs too, and comes round; Enter
+// in a box presses the start button. Each picture shows its name as its tip.
+TEST_F(MainWindow, TabVisitsEveryTabStopOnceEnterStartsAndPicturesHaveTips) {
     open();
     SetForegroundWindow(main->hwnd());
-    SetFocus(main->control(ids::Text1));
-    PostMessageW(main->control(ids::Text1), WM_KEYDOWN, VK_RETURN, 1);
-    flushEvents(50);
-    EXPECT_EQ(L"Stop moving", text(ids::Command3));
+    std::set<HWND> stops;
+    for (const HWND c : descendants(main->hwnd()))
+        if ((GetWindowLongPtrW(c, GWL_STYLE) & WS_TABSTOP) && IsWindowVisible(c) && IsWindowEnabled(c)) stops.insert(c);
+    const HWND first = GetNextDlgTabItem(main->hwnd(), nullptr, FALSE);
+    SetFocus(first);
+    std::set<HWND> visited{GetFocus()};
+    for (std::size_t i = 1; i < stops.size(); ++i) visited.insert((wp::test::pressKey(VK_TAB), GetFocus()));
+    EXPECT_EQ(stops, visited);
+    wp::test::pressKey(VK_TAB);
+    EXPECT_EQ(first, GetFocus()) << "round again";
+    SetFocus(at(ids::Text1));
+    wp::test::pressKey(VK_RETURN);
+    EXPECT_EQ(1u, awake.calls.size()) << "Enter started the cycle";
+
+    for (wp::win::ImageControl* image : {&main->Image1, &main->Image2, &main->Image3, &main->Image4}) {
+        SendMessageW(image->hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+        wchar_t tip[80]{};
+        TTTOOLINFOW tool{TTTOOLINFOW_V2_SIZE, 0, GetParent(image->hwnd()), reinterpret_cast<UINT_PTR>(image->hwnd())};
+        tool.lpszText = tip;
+        EXPECT_EQ(1, SendMessageW(image->toolTip(), TTM_GETTOOLCOUNT, 0, 0));
+        SendMessageW(image->toolTip(), TTM_GETTEXTW, std::size(tip), reinterpret_cast<LPARAM>(&tool));
+        EXPECT_EQ(textOf(image->hwnd()), tip);
+        EXPECT_NE(L"", textOf(image->hwnd()));
+    }
+}
+
+// The position boxes share one limit, with room for the screen's coordinates, small enough to show
+// whole; typing stops at it.
+TEST_F(MainWindow, PositionBoxesTakeAsManyCharactersAsTheyShow) {
+    open();
+    const auto limit = static_cast<std::size_t>(SendMessageW(at(ids::Text1), EM_GETLIMITTEXT, 0, 0));
+    EXPECT_LE(std::to_wstring(GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1).size(), limit);
+    for (const int id : positionBoxes) {
+        const HWND box = at(id);
+        EXPECT_EQ(limit, static_cast<std::size_t>(SendMessageW(box, EM_GETLIMITTEXT, 0, 0))) << id;
+        RECT room{}, widest{};
+        SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+        const wp::win::WindowDC dc(box);
+        const wp::win::SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(box, WM_GETFONT, 0, 0)));
+        DrawTextW(dc.get(), std::wstring(limit, L'8').c_str(), -1, &widest, DT_CALCRECT | DT_SINGLELINE);
+        ASSERT_LE(widest.right, room.right - room.left) << id;
+        SendMessageW(box, EM_SETSEL, 0, -1);
+        for (std::size_t i = 0; i < limit + 2; ++i) SendMessageW(box, WM_CHAR, L'1', 1);
+        EXPECT_EQ(limit, textOf(box).size()) << id;
+    }
+}
+
+// The visible labels and buttons whose text, drawn with their own font, overflows their room (push
+// buttons keep their edges, check boxes and options their mark).
+std::vector<std::string> clippedTexts(const std::vector<HWND>& controls) {
+    std::vector<std::string> clipped;
+    for (const HWND c : controls) {
+        wchar_t name[32]{};
+        GetClassNameW(c, name, 32);
+        const bool label = lstrcmpiW(name, L"Static") == 0, button = lstrcmpiW(name, L"Button") == 0;
+        const std::wstring text = textOf(c);
+        const LONG_PTR style = GetWindowLongPtrW(c, GWL_STYLE), type = style & SS_TYPEMASK;
+        const LONG_PTR kind = style & BS_TYPEMASK;
+        const bool wraps = label ? type <= SS_RIGHT : (style & BS_MULTILINE) != 0;
+        if (!IsWindowVisible(c) || (!label && !button) || text.empty()) continue;
+        if (label && !wraps && type != SS_SIMPLE && type != SS_LEFTNOWORDWRAP) continue; // a picture
+        RECT r{};
+        GetClientRect(c, &r);
+        const UINT dpi = GetDpiForWindow(c);
+        if (button && (kind == BS_CHECKBOX || kind == BS_AUTOCHECKBOX || kind == BS_AUTORADIOBUTTON)) {
+            r.right -= MulDiv(13 + 3, static_cast<int>(dpi), 96);
+        } else if (button && kind != BS_GROUPBOX) {
+            r.right -= 2 * GetSystemMetricsForDpi(SM_CXEDGE, dpi);
+            r.bottom -= 2 * GetSystemMetricsForDpi(SM_CYEDGE, dpi);
+        }
+        const wp::win::WindowDC dc(c);
+        const wp::win::SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(c, WM_GETFONT, 0, 0)));
+        RECT fit{0, 0, r.right, 0};
+        DrawTextW(dc.get(), text.c_str(), -1, &fit, DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+        if (fit.right > r.right || fit.bottom > r.bottom)
+            clipped.push_back(toUtf8(text) + " needs " + std::to_string(fit.right) + "x" + std::to_string(fit.bottom));
+    }
+    return clipped;
+}
+
+// The status line has room for its longest text: the longest countdown, the widest numbers.
+TEST_F(MainWindow, StatusLineFitsItsRoomWhole) {
+    open();
+    typePositions({L"0", L"0", L"9999", L"9999"});
+    type(ids::TimInt, L"65");
+    click(ids::Command3);
+    tick(FrmMain::timer1Id);
+    for (long left = 1; left != 0; left = secondsShown()) tick(FrmMain::timer2Id);
+    tick(FrmMain::timer2Id); // refilled from the box
+    EXPECT_EQ(65, secondsShown());
+    EXPECT_EQ(std::vector<std::string>{}, clippedTexts({at(ids::info)}));
+}
+
+class DisplayScaling : public MainWindow {};
+
+TEST_F(DisplayScaling, EveryTextFitsItsControl) {
+    open();
+    EXPECT_EQ(std::vector<std::string>{}, clippedTexts(descendants(main->hwnd())));
+}
+
+// Moved to a monitor of another scale, the window lays its controls and fonts out again at that scale.
+TEST_F(DisplayScaling, AWindowMovedToAnotherScaleLaysItselfOutAgain) {
+    open();
+    auto measure = [&] {
+        RECT r{};
+        GetWindowRect(at(ids::cmdMacro), &r);
+        MapWindowPoints(nullptr, main->hwnd(), reinterpret_cast<POINT*>(&r), 2);
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(at(ids::cmdMacro), WM_GETFONT, 0, 0)), sizeof font, &font);
+        return std::vector<long>{r.left, r.top, r.right, r.bottom, std::abs(font.lfHeight)};
+    };
+    const auto before = measure();
+    const UINT to = GetDpiForWindow(main->hwnd()) * 3 / 2;
+    RECT suggested{}; // the window sizes itself to its laid-out controls
+    GetWindowRect(main->hwnd(), &suggested);
+    SendMessageW(main->hwnd(), WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+    const auto after = measure();
+    for (std::size_t i = 0; i < before.size(); ++i) EXPECT_NEAR(before[i] * 3 / 2, after[i], 2) << i;
+    EXPECT_EQ(std::vector<std::string>{}, clippedTexts(descendants(main->hwnd())));
 }
 
 } // namespace
