@@ -106,7 +106,7 @@ void benchMacroFileShapes() {
             }
         });
         const double start = wp::win::monotonicMilliseconds();
-        macro.mnuOpen_Click();
+        SendMessageW(macro.hwnd(), WM_COMMAND, wp::macro::macro_ids::mnuOpen, 0);
         UpdateWindow(macro.hwnd());
         wp::win::letPendingEventsRun();
         const double ms = wp::win::monotonicMilliseconds() - start;

@@ -73,7 +73,7 @@ void benchMacroWindow(int moves, int records) {
         // changes from round to round.
         const auto floorLoop = [&] { floor.push_back(moveLoop([] { wp::win::letPendingEventsRun(); })); };
         if (round % 2 == 0) floorLoop();
-        run.push_back(elapsedMs([&] { macro.cmdRun_Click(); }));
+        run.push_back(elapsedMs([&] { SendMessageW(macro.control(wp::macro::macro_ids::cmdRun), BM_CLICK, 0, 0); }));
         if (round % 2 != 0) floorLoop();
         floorRatio.push_back(floor.back() / run.back());
     }
@@ -93,8 +93,8 @@ void benchMacroWindow(int moves, int records) {
     GetTempPathW(MAX_PATH, folder);
     dialogs.name = std::wstring(folder) + L"wanderpoint-bench.cmd";
     fill(records);
-    const double save = elapsedMs([&] { macro.mnuSave_Click(); });
-    const double open = elapsedMs([&] { macro.mnuOpen_Click(); });
+    const double save = elapsedMs([&] { SendMessageW(macro.hwnd(), WM_COMMAND, wp::macro::macro_ids::mnuSave, 0); });
+    const double open = elapsedMs([&] { SendMessageW(macro.hwnd(), WM_COMMAND, wp::macro::macro_ids::mnuOpen, 0); });
     const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
     std::printf("files: saving %d records %.0f ms, opening them %.0f ms (%ld entries back) (goal <= 1000 ms each)\n",
                 records, save, open, static_cast<long>(count));
