@@ -2,16 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <memory>
 #include <set>
 #include <tuple>
 
 #include "core/macro_commands.h"
-#include "core/macro_file.h"
 #include "macro/circle3_port.h"
 #include "macro/frmMacro.h"
 #include "macro/frmMacro_ids.h"
@@ -28,208 +24,138 @@ using namespace wp::test;
 
 namespace {
 
-// Records the runner's clicks ("single 0", "double 1"); onClick runs inside one, while the run goes on.
-struct RecordingClicks final : ClickPort {
-    std::vector<std::string> calls;
-    std::function<void()> onClick;
-    void SingleClick(std::int32_t button) override { record("single " + std::to_string(button)); }
-    void DoubleClick(std::int32_t button) override { record("double " + std::to_string(button)); }
-    void record(std::string call) {
-        calls.push_back(std::move(call));
-        if (onClick) onClick();
-    }
-};
-
-struct FakeMarker final : MarkerPort {
-    std::vector<std::string> calls;
-    void show() override { calls.push_back("show"); }
-    void hide() override { calls.push_back("hide"); }
-    void close() override { calls.push_back("close"); }
-    bool isLoaded() const override { return calls.empty() || calls.back() != "close"; }
-    void moveTopLeft(int x, int y) override { calls.push_back("move " + std::to_string(x) + "," + std::to_string(y)); }
-};
-
-// Answers the dialogs from a queue (nothing: Cancel) and keeps the names they started with.
-struct ScriptedDialogs final : FileDialogs {
-    using Name = std::optional<std::wstring>;
-    std::deque<Name> answers;
-    std::vector<std::wstring> startedWith;
-    Name showOpen(HWND, const std::wstring&, const std::wstring& name) override { return answer(name); }
-    Name showSave(HWND, const std::wstring&, const std::wstring& name) override { return answer(name); }
-    Name answer(const std::wstring& name) {
-        startedWith.push_back(name);
-        const Name next = answers.empty() ? Name() : answers.front();
-        if (!answers.empty()) answers.pop_front();
-        return next;
-    }
-};
-
-std::string bytesOf(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // The entry the option composes from these box texts, as the rules make it.
 std::wstring composed(int option, const char* x = "", const char* y = "", const char* seconds = "") {
     return wp::win::toWide(*composeCommand(option, {x, y, seconds}, wp::win::userDecimalSeparator()));
 }
 
-class MacroWindow : public ::testing::Test {
+// The window opened with the fixture standing in for its clicks, its marker and its dialogs.
+class MacroWindow : public ::testing::Test, public ClickPort, public MarkerPort, public FileDialogs {
 protected:
-    RecordingPointer pointer;
-    RecordingClicks clicks;
-    wp::mouse::Win32MousePlatform mousePlatform;
-    FakeMarker marker;
-    ScriptedDialogs dialogs;
-    std::vector<std::wstring> messages;
-    HICON mainIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    using Name = std::optional<std::wstring>;
+    std::vector<std::string> log;                    // the runner's clicks ("single 0") and the marker's calls ("show")
+    std::function<void()> onClick = [] {};           // runs inside a click, while the run goes on
+    std::vector<Name> answers;                       // the n-th dialog's answer (nothing: Cancel)
+    std::vector<std::wstring> startedWith, messages; // the name each dialog started with; the messages shown
+    bool markerLoaded = false;
     SHORT f9 = 0; // what the F9 poll reads; the pressed-since bit goes once read, as the system's does
-    std::unique_ptr<FrmMacro> macro = std::make_unique<FrmMacro>(MacroWindowDeps{
-        pointer, mousePlatform, marker, dialogs, [this](HWND, const std::wstring& text) { messages.push_back(text); },
-        [this] { return mainIcon; },
+    RecordingPointer pointer;
+    wp::mouse::Win32MousePlatform mousePlatform;
+    FrmMacro macro{MacroWindowDeps{
+        pointer, mousePlatform, *this, *this, [this](HWND, const std::wstring& text) { messages.push_back(text); },
+        [] { return LoadIconW(nullptr, IDI_APPLICATION); },
         [this](int key) { return key == VK_F9 ? std::exchange(f9, static_cast<SHORT>(f9 & 0x8000)) : SHORT{0}; },
-        &clicks});
+        this}};
     HWND window = nullptr;
 
-    void SetUp() override { open(); }
-    void open() {
-        macro->show(SW_SHOW);
-        window = macro->hwnd();
-        ASSERT_TRUE(macro->exists());
+    void SingleClick(std::int32_t button) override { log.push_back("single " + std::to_string(button)), onClick(); }
+    void DoubleClick(std::int32_t button) override { log.push_back("double " + std::to_string(button)), onClick(); }
+    void show() override { log.push_back("show"), markerLoaded = true; }
+    void hide() override { log.push_back("hide"); }
+    void close() override { log.push_back("close"), markerLoaded = false; }
+    bool isLoaded() const override { return markerLoaded; }
+    void moveTopLeft(int x, int y) override { log.push_back("move " + std::to_string(x) + "," + std::to_string(y)); }
+    Name showOpen(HWND, const std::wstring&, const std::wstring& name) override { return answer(name); }
+    Name showSave(HWND, const std::wstring&, const std::wstring& name) override { return answer(name); }
+    Name answer(const std::wstring& name) {
+        startedWith.push_back(name);
+        return startedWith.size() <= answers.size() ? answers[startedWith.size() - 1] : Name();
     }
-    HWND control(int id) const { return macro->control(id); }
+
+    void SetUp() override { open(); }
+    void open() { macro.show(SW_SHOW), window = macro.hwnd(); }
+    HWND control(int id) const { return macro.control(id); }
     bool enabled(int id) const { return IsWindowEnabled(control(id)) != FALSE; }
     // As the user clicks: a disabled control takes no click (BM_CLICK alone acts on it under Wine).
-    void click(int id) {
-        if (enabled(id)) clickControl(window, id);
-    }
+    void click(int id) { enabled(id) ? clickControl(window, id) : void(); }
     void add(int option) { click(ids::optCommands0 + option), click(ids::cmdAddCmd); }
     void menu(int id) { chooseMenu(window, id); }
+    void type(int id, const wchar_t* text) { typeInto(window, id, text); }
     void pollF9(int state) { f9 = static_cast<SHORT>(state), tick(window, FrmMacro::shortcutTimerId); }
+    void select(int entry) { SendMessageW(control(ids::lstCommand), LB_SETCURSEL, static_cast<WPARAM>(entry), 0); }
+    std::size_t runs() const { return static_cast<std::size_t>(std::count(log.begin(), log.end(), "single 0")); }
     void setList(const std::vector<std::wstring>& entries) {
         SendMessageW(control(ids::lstCommand), LB_RESETCONTENT, 0, 0);
         for (const auto& e : entries)
             SendMessageW(control(ids::lstCommand), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e.c_str()));
     }
-    int checkedOption() const {
-        for (int i = optLeftClick; i <= optRepeat; ++i)
-            if (SendMessageW(control(ids::optCommands0 + i), BM_GETCHECK, 0, 0) == BST_CHECKED) return i;
-        return -1;
-    }
 };
 
 TEST_F(MacroWindow, ComposesAddsRemovesAndClearsUnderTheRepeatLock) {
-    const auto removeAt = [&](int entry) {
-        SendMessageW(control(ids::lstCommand), LB_SETCURSEL, static_cast<WPARAM>(entry), 0);
-        click(ids::cmdRemoveCmd);
-    };
     click(ids::cmdAddCmd); // nothing chosen yet: nothing added
-    typeInto(window, ids::txtSleep, L"2");
-    EXPECT_EQ(optWait, checkedOption()) << "typing in a box selects its option";
-    click(ids::cmdAddCmd);
-    typeInto(window, ids::txtX, L"12");
-    typeInto(window, ids::txtY, L"34");
-    click(ids::cmdAddCmd);
+    type(ids::txtSleep, L"2");
+    EXPECT_TRUE(IsDlgButtonChecked(window, ids::optCommands0 + int{optWait})) << "typing in a box selects its option";
+    click(ids::cmdAddCmd), type(ids::txtX, L"12"), type(ids::txtY, L"34"), click(ids::cmdAddCmd);
     std::vector<std::wstring> expected = {composed(optWait, "", "", "2"), composed(optMove, "12", "34")};
     for (int option = optLeftClick; option <= optRepeat; ++option)
         add(option), expected.push_back(composed(option, "12", "34", "2"));
     add(optLeftClick); // locked by the repeat
-    removeAt(-1), removeAt(0);
-    EXPECT_EQ(LB_ERR, SendMessageW(control(ids::lstCommand), LB_GETCURSEL, 0, 0));
-    add(optLeftClick);
+    select(-1), click(ids::cmdRemoveCmd), select(0), click(ids::cmdRemoveCmd), add(optLeftClick);
     expected.erase(expected.begin());
-    EXPECT_EQ(expected, macro->entries()) << "one entry removed, none without a selection; the lock stays";
-    removeAt(static_cast<int>(expected.size()) - 1);
-    add(optLeftClick);
+    EXPECT_EQ(expected, macro.entries()) << "one entry removed, none without a selection; the lock stays";
+    select(static_cast<int>(expected.size()) - 1), click(ids::cmdRemoveCmd), add(optLeftClick);
     expected.back() = composed(optLeftClick);
-    EXPECT_EQ(expected, macro->entries()) << "removing the repeat opens the lock";
-    add(optRepeat);
-    menu(ids::mnuNew);
-    click(ids::cmdAddCmd);
-    add(optRightClick);
-    EXPECT_EQ(std::vector{composed(optRightClick)}, macro->entries()) << "New clears list, command and lock";
+    EXPECT_EQ(expected, macro.entries()) << "removing the repeat opens the lock";
+    add(optRepeat), menu(ids::mnuNew), click(ids::cmdAddCmd), add(optRightClick);
+    EXPECT_EQ(std::vector{composed(optRightClick)}, macro.entries()) << "New clears list, command and lock";
 }
 
 // Open and Save go through the dialogs with one name; a refusal changes nothing and says why in one message.
 TEST_F(MacroWindow, FilesGoThroughTheDialogsAndARefusalChangesNothing) {
     const auto folder = std::filesystem::temp_directory_path() / ("wp-macro-" + std::to_string(GetCurrentProcessId()));
     std::filesystem::create_directory(folder);
-    const auto names = [&] {
-        std::set<std::filesystem::path> found;
-        for (const auto& entry : std::filesystem::directory_iterator(folder)) found.insert(entry.path());
-        return found;
-    };
-    const std::wstring name = folder / L"m.cmd", large = folder / L"large.cmd", quote = L"a\"b", smiley = L"\U0001F600";
+    const std::wstring name = folder / L"m.cmd", large = folder / L"large.cmd", unsaved = folder / L"new.cmd";
+    const std::wstring quote = L"a\"b", smiley = L"\U0001F600";
     const std::vector<std::wstring> list = {composed(optMove, "1", "2"), composed(optRepeat)};
     setList(list);
-    dialogs.answers = {name, std::nullopt, name};
-    menu(ids::mnuSave);
-    EXPECT_EQ(macroFileBytes({wp::win::toUtf8(list[0]), wp::win::toUtf8(list[1])}), bytesOf(name));
-    menu(ids::mnuNew);
-    menu(ids::mnuOpen);
-    EXPECT_TRUE(macro->entries().empty()) << "cancelled";
-    menu(ids::mnuOpen);
-    EXPECT_EQ(list, macro->entries());
-    EXPECT_EQ(std::vector<std::wstring>({L"", name, name}), dialogs.startedWith) << "one name for both dialogs";
-    EXPECT_TRUE(messages.empty());
+    answers = {name, std::nullopt, name}; // saved, then opened after a cancelled Open
+    menu(ids::mnuSave), menu(ids::mnuNew), menu(ids::mnuOpen), menu(ids::mnuOpen);
+    EXPECT_EQ(list, macro.entries());
+    EXPECT_EQ(std::vector<std::wstring>({L"", name, name}), startedWith) << "one name for both dialogs";
 
     std::ofstream(std::filesystem::path(large), std::ios::binary) << std::string(largestMacroFile + 1, '\n');
     SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_READONLY);
-    const struct {
-        const char* name;
-        int command;
-        std::wstring file, said;
-        std::vector<std::wstring> list = {L"x"};
-    } rows[] = {
-        {"a file over the size limit", ids::mnuOpen, large, large},
-        {"saved over a read-only file", ids::mnuSave, name, name},
-        {"a double quote", ids::mnuSave, L"", quote, {L"x", quote}},
-        {"outside the code page", ids::mnuSave, L"", smiley, {smiley}},
+    auto sizeOf = [none = std::error_code()](const std::filesystem::path& f) mutable { return file_size(f, none); };
+    const std::tuple<const char*, int, std::vector<std::wstring>, std::wstring, std::wstring> rows[] = {
+        {"a file over the size limit", ids::mnuOpen, {L"x"}, large, large}, // the list kept, the file, what is named
+        {"saved over a read-only file", ids::mnuSave, {L"x"}, name, name},
+        {"a double quote", ids::mnuSave, {L"x", quote}, unsaved, quote},
+        {"outside the code page", ids::mnuSave, {smiley}, unsaved, smiley},
     };
-    for (const auto& row : rows) {
-        const auto before = names();
-        const std::string bytes = bytesOf(row.file);
-        setList(row.list);
-        messages.clear(), dialogs.startedWith.clear();
-        dialogs.answers = {row.file.empty() ? (folder / L"new.cmd").wstring() : row.file};
-        menu(row.command);
-        EXPECT_EQ(row.list, macro->entries()) << row.name;
-        EXPECT_TRUE(before == names() && bytes == bytesOf(row.file)) << row.name << ": no file changed";
-        EXPECT_EQ(row.file.empty(), dialogs.startedWith.empty()) << row.name << ": no name asked for a save refused";
-        ASSERT_EQ(1u, messages.size()) << row.name;
-        EXPECT_NE(std::wstring::npos, messages[0].find(row.said)) << row.name << ": " << wp::win::toUtf8(messages[0]);
+    for (const auto& [why, command, kept, file, said] : rows) {
+        const auto size = sizeOf(file);
+        setList(kept), messages.clear(), startedWith.clear(), answers = {file};
+        menu(command);
+        EXPECT_EQ(kept, macro.entries()) << why;
+        EXPECT_EQ(size, sizeOf(file)) << why << ": the file is as it was";
+        EXPECT_EQ(file == unsaved, startedWith.empty()) << why << ": a name is asked for";
+        ASSERT_EQ(1u, messages.size()) << why;
+        EXPECT_NE(std::wstring::npos, messages[0].find(said)) << why << ": " << wp::win::toUtf8(messages[0]);
     }
-    SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL);
-    std::filesystem::remove_all(folder);
+    SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL), std::filesystem::remove_all(folder);
 }
 
 TEST_F(MacroWindow, RunPlaysTheListLockedUnderTheRunningTitle) {
-    click(ids::ChkShowHelper);
+    click(ids::ChkShowHelper), log.clear();
     const auto now = [&] { return std::tuple(textOf(window), enabled(ids::cmdRun), enabled(ids::cmdAddCmd)); };
-    const auto before = now();
     setList({composed(optMove, "100", "200"), composed(optLeftClick), composed(optWait, "", "", "0"),
              composed(optRightDoubleClick)});
-    std::vector<std::tuple<std::wstring, bool, bool>> seen;
-    clicks.onClick = [&] { seen.push_back(now()); };
+    onClick = [&] { EXPECT_EQ(std::tuple(std::wstring(FrmMacro::runningCaption), false, false), now()); };
     click(ids::cmdRun);
-    EXPECT_EQ(std::vector<std::string>({"single 0", "double 1"}), clicks.calls);
-    ASSERT_EQ(1u, pointer.moves().size());
-    EXPECT_TRUE(pointer.moves()[0].x == 100 && pointer.moves()[0].y == 200);
-    for (const auto& moment : seen) EXPECT_EQ(std::tuple(std::wstring(FrmMacro::runningCaption), false, false), moment);
-    EXPECT_EQ(before, now());
-    EXPECT_EQ("close", marker.calls.back()) << "the marker is closed for the run";
-
+    EXPECT_EQ(std::vector<std::string>({"close", "single 0", "double 1"}), log) << "the marker closes for the run";
+    EXPECT_TRUE(pointer.moves().size() == 1 && pointer.moves()[0].x == 100 && pointer.moves()[0].y == 200);
+    EXPECT_EQ(std::tuple(std::wstring(FrmMacro::caption), true, true), now());
     std::vector<std::wstring> list; // a quick run, long enough that the list's screen lags behind it
-    for (int i = 0; i < 80; ++i) list.push_back(composed(optMove, std::to_string(i).c_str(), "1"));
+    for (int i = 0; i < 80; ++i)
+        list.push_back(composed(optMove, std::to_string(i).c_str(), "1"));
     setList(list);
     pointer.onMove = [&] {
         if (pointer.position.x != 70) return; // Remove pressed and let go, handled after this entry
         PostMessageW(control(ids::cmdRemoveCmd), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
         PostMessageW(control(ids::cmdRemoveCmd), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
     };
-    click(ids::cmdRun);
-    list.erase(list.begin() + 70);
-    EXPECT_EQ(list, macro->entries()) << "Remove takes the entry being played";
+    click(ids::cmdRun), list.erase(list.begin() + 70);
+    EXPECT_EQ(list, macro.entries()) << "Remove takes the entry being played";
 }
 
 std::function<void()> stopInWait;
@@ -240,100 +166,68 @@ void CALLBACK stopFromTimer(HWND, UINT, UINT_PTR id, DWORD) {
     stoppedAt = wp::win::monotonicMilliseconds();
 }
 
-// A run stopped in the middle of a wait: by ESC or F9 once the wait is over, by closing at once.
+// A run stopped during a wait: by ESC or F9 once the wait is over, by closing at once (ms after the stop at most).
 TEST_F(MacroWindow, ARunStopsByEscF9OrClosing) {
-    const struct {
-        const char* name;
-        std::function<void()> stop;
-        double mostMs;
-    } ways[] = {
+    const std::tuple<const char*, std::function<void()>, double> ways[] = {
         {"ESC released in the window", [] { pressKey(VK_ESCAPE); }, 3000},
         {"F9 pressed anywhere", [&] { pollF9(1); }, 3000},
         {"closing the window", [&] { SendMessageW(window, WM_CLOSE, 0, 0); }, 500},
-        {"closing and opening it again", [&] { SendMessageW(window, WM_CLOSE, 0, 0), macro->show(); }, 500},
+        {"closing and opening it again", [&] { SendMessageW(window, WM_CLOSE, 0, 0), macro.show(); }, 500},
     };
-    for (const auto& way : ways) {
-        if (!macro->exists()) open();
-        setList({composed(optLeftClick), composed(optWait, "", "", "1"), composed(optRepeat)});
-        clicks.calls.clear();
-        stopInWait = way.stop;
-        clicks.onClick = [] { SetTimer(nullptr, 0, 50, stopFromTimer); };
+    for (const auto& [name, stop, mostMs] : ways) {
+        if (!macro.exists()) open();
+        setList({composed(optLeftClick), composed(optWait, "", "", "1"), composed(optRepeat)}), log.clear();
+        stopInWait = stop, onClick = [] { SetTimer(nullptr, 0, 50, stopFromTimer); };
         click(ids::cmdRun);
-        EXPECT_LT(wp::win::monotonicMilliseconds() - stoppedAt, way.mostMs) << way.name;
-        EXPECT_EQ(1u, clicks.calls.size()) << way.name;
-        EXPECT_FALSE(macro->running()) << way.name;
-        EXPECT_TRUE(!macro->exists() || (textOf(macro->hwnd()) == FrmMacro::caption && enabled(ids::cmdRun))) << way.name;
+        EXPECT_LT(wp::win::monotonicMilliseconds() - stoppedAt, mostMs) << name;
+        EXPECT_EQ(1u, runs()) << name;
+        EXPECT_TRUE(!macro.exists() || (textOf(macro.hwnd()) == FrmMacro::caption && enabled(ids::cmdRun))) << name;
     }
 }
 
 TEST_F(MacroWindow, F9StartsARunOncePerPressWhileChecked) {
-    const struct {
-        const char* name;
-        std::vector<int> polls; // the key's state at each poll (and at the opening, for a window opened anew)
-        bool reopen, unchecked;
-        std::size_t runs;
-    } rows[] = {
-        {"pressed and let go between two polls", {1, 0}, false, false, 1},
+    const std::tuple<const char*, std::vector<int>, bool, bool, std::size_t> rows[] = {
+        {"pressed and let go between two polls", {1, 0}, false, false, 1}, // key states; reopened, unchecked, runs
         {"held over several polls", {0x8001, 0x8000, 0x8000, 0}, false, false, 1},
         {"with the shortcut unchecked", {0x8001, 0, 1}, false, true, 0},
         {"held while the window opens, then let go", {0x8001, 0x8000, 0}, true, false, 0},
     };
-    for (const auto& row : rows) {
-        if (row.reopen) SendMessageW(window, WM_CLOSE, 0, 0), f9 = static_cast<SHORT>(row.polls[0]), open();
-        setList({composed(optLeftClick)});
-        clicks.calls.clear();
-        if (row.unchecked) menu(ids::mnuEnableF9);
-        for (int state : row.polls) pollF9(state);
-        if (row.unchecked) menu(ids::mnuEnableF9);
-        EXPECT_EQ(row.runs, clicks.calls.size()) << row.name;
+    for (const auto& [name, polls, reopen, unchecked, started] : rows) {
+        if (reopen) SendMessageW(window, WM_CLOSE, 0, 0), f9 = static_cast<SHORT>(polls[0]), open();
+        setList({composed(optLeftClick)}), log.clear();
+        if (unchecked) menu(ids::mnuEnableF9);
+        for (int state : polls)
+            pollF9(state);
+        if (unchecked) menu(ids::mnuEnableF9);
+        EXPECT_EQ(started, runs()) << name;
     }
-    pollF9(1);
-    EXPECT_EQ(1u, clicks.calls.size()) << "then the next press starts the macro";
 }
 
 TEST_F(MacroWindow, TheMarkerFollowsItsBoxAndTheWindowAndEachOpeningStartsAfresh) {
-    const auto state = [&] {
-        return std::tuple(macro->entries(), checkedOption(), textOf(control(ids::txtX)), textOf(control(ids::txtSleep)),
-                          IsDlgButtonChecked(window, ids::ChkShowHelper),
-                          GetMenuState(GetMenu(window), ids::mnuEnableF9, MF_BYCOMMAND));
-    };
-    const auto designed = state();
-    EXPECT_EQ(reinterpret_cast<LRESULT>(mainIcon), SendMessageW(window, WM_GETICON, ICON_BIG, 0));
+    EXPECT_NE(0, SendMessageW(window, WM_GETICON, ICON_BIG, 0)) << "the main window's icon";
     RECT frame{};
     GetWindowRect(window, &frame);
-    click(ids::ChkShowHelper);
-    click(ids::ChkShowHelper);
+    click(ids::ChkShowHelper), click(ids::ChkShowHelper);
     const std::string place = "move " + std::to_string(frame.left) + "," + std::to_string(frame.top);
-    EXPECT_EQ(std::vector<std::string>({"show", place, "hide"}), marker.calls);
-    typeInto(window, ids::txtX, L"100");
-    typeInto(window, ids::txtY, L"200");
-    postClick(control(ids::Image1));
-    ASSERT_EQ(1u, pointer.moves().size());
-    EXPECT_TRUE(pointer.moves()[0].x == 100 && pointer.moves()[0].y == 200) << "the test image moves the pointer";
-
-    for (const bool byMenu : {true, false}) {
-        add(optRepeat), click(ids::ChkShowHelper), menu(ids::mnuEnableF9);
-        macro->show();
-        EXPECT_EQ(window, macro->hwnd()) << "shown again, not opened anew";
-        byMenu ? menu(ids::mnuExit) : (void)SendMessageW(window, WM_CLOSE, 0, 0);
-        EXPECT_EQ("close", marker.calls.back());
-        open();
-        EXPECT_EQ(designed, state()) << (byMenu ? "File > Exit" : "the frame's close");
-    }
-    setList({composed(optLeftClick)});
-    click(ids::cmdRun);
-    EXPECT_EQ(1u, clicks.calls.size()) << "the stop request of the closing is gone";
+    EXPECT_EQ(std::vector<std::string>({"show", place, "hide"}), log);
+    type(ids::txtX, L"100"), type(ids::txtY, L"200"), postClick(control(ids::Image1));
+    EXPECT_TRUE(pointer.moves().size() == 1 && pointer.moves()[0].x == 100 && pointer.moves()[0].y == 200) << "Image1";
+    menu(ids::mnuEnableF9), macro.show();
+    EXPECT_EQ(window, macro.hwnd()) << "shown again, not opened anew";
+    menu(ids::mnuExit);
+    EXPECT_EQ("close", log.back());
+    open(), setList({composed(optLeftClick)}), pollF9(1);
+    EXPECT_EQ(1u, runs()) << "F9 checked again, and no stop request left from the closing";
 }
 
 // Tab from the list goes round every enabled, visible tab stop once and back to it; Shift+Tab the same way back.
 TEST_F(MacroWindow, TabGoesRoundEveryTabStopOnce) {
-    const auto round = [&](bool backwards) {
+    BYTE keys[256]{};
+    const auto round = [&](BYTE shift) {
         std::set<HWND> stops;
         for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-            if ((GetWindowLongW(c, GWL_STYLE) & WS_TABSTOP) && IsWindowEnabled(c) && IsWindowVisible(c)) stops.insert(c);
-        BYTE keys[256]{};
-        GetKeyboardState(keys);
-        keys[VK_SHIFT] = backwards ? 0x80 : 0;
+            if (GetWindowLongW(c, GWL_STYLE) & WS_TABSTOP && IsWindowEnabled(c) && IsWindowVisible(c)) stops.insert(c);
+        keys[VK_SHIFT] = shift;
         SetKeyboardState(keys);
         SetFocus(control(ids::lstCommand));
         std::vector<HWND> seen{GetFocus()};
@@ -344,39 +238,31 @@ TEST_F(MacroWindow, TabGoesRoundEveryTabStopOnce) {
             const LRESULT all = MAKELRESULT(0, GetWindowTextLengthW(seen.back())); // a box's text selected whole
             EXPECT_TRUE(!box || all == SendMessageW(seen.back(), EM_GETSEL, 0, 0));
         }
-        keys[VK_SHIFT] = 0;
-        SetKeyboardState(keys);
         EXPECT_EQ(stops, std::set<HWND>(seen.begin(), seen.end()));
         EXPECT_EQ(stops.size() + 1, seen.size()) << "each once, then back to the list";
         return seen;
     };
-    const std::vector<HWND> forward = round(false), back = round(true);
+    const std::vector<HWND> forward = round(0), back = round(0x80);
     EXPECT_TRUE(std::equal(forward.begin(), forward.end(), back.rbegin())) << "Shift+Tab goes the same way back";
-    add(optRepeat);
-    round(false);
+    add(optRepeat), round(0);
 }
 
 // The real green marker and the real mouse: the disc dragged and let go writes its centre into X and Y.
-TEST(MacroWindowParts, DraggingTheGreenDiscWritesItsCentreIntoTheMoveBoxes) {
+TEST_F(MacroWindow, DraggingTheGreenDiscWritesItsCentreIntoTheMoveBoxes) {
     PointerGuard guard;
-    RecordingPointer pointer;
-    wp::mouse::Win32MousePlatform mousePlatform;
-    Circle3Port marker;
-    ScriptedDialogs dialogs;
-    FrmMacro macro({pointer, mousePlatform, marker, dialogs, nullptr, nullptr, [](int) -> SHORT { return 0; }});
-    wp::markers::frmCircle3.setTarget(&macro);
-    macro.show(SW_SHOWNOACTIVATE);
-    clickControl(macro.hwnd(), ids::ChkShowHelper);
+    Circle3Port circle;
+    FrmMacro real({pointer, mousePlatform, circle, *this});
+    wp::markers::frmCircle3.setTarget(&real);
+    real.show(SW_SHOWNOACTIVATE);
+    clickControl(real.hwnd(), ids::ChkShowHelper);
     RECT disc{};
     GetWindowRect(wp::markers::frmCircle3.hwnd(), &disc);
     const POINT from{(disc.left + disc.right) / 2, (disc.top + disc.bottom) / 2}, to{from.x + 40, from.y + 30};
-    SetCursorPos(from.x, from.y);
-    queueDrag(from, to);
-    flushEvents(200);
+    queueDrag(from, to), flushEvents(200);
     EXPECT_EQ(std::to_wstring(to.x) + L"," + std::to_wstring(to.y),
-              textOf(macro.control(ids::txtX)) + L"," + textOf(macro.control(ids::txtY)));
-    EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(macro.hwnd(), ids::optCommands0 + int{optMove}));
-    SendMessageW(macro.hwnd(), WM_CLOSE, 0, 0);
+              textOf(real.control(ids::txtX)) + L"," + textOf(real.control(ids::txtY)));
+    EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(real.hwnd(), ids::optCommands0 + int{optMove}));
+    SendMessageW(real.hwnd(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(wp::markers::frmCircle3.exists()) << "closing the macro window closes its marker";
     wp::markers::frmCircle3.setTarget(nullptr);
 }
