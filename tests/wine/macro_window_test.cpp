@@ -105,22 +105,23 @@ TEST_F(MacroWindow, FilesGoThroughTheDialogsAndARefusalChangesNothing) {
     const auto folder = std::filesystem::temp_directory_path() / ("wp-macro-" + std::to_string(GetCurrentProcessId()));
     std::filesystem::create_directory(folder);
     const std::wstring name = folder / L"m.cmd", large = folder / L"large.cmd", unsaved = folder / L"new.cmd";
-    const std::wstring quote = L"a\"b", smiley = L"\U0001F600";
     const std::vector<std::wstring> list = {composed(optMove, "1", "2"), composed(optRepeat)};
-    setList(list);
-    answers = {name, std::nullopt, name}; // saved, then opened after a cancelled Open
+    setList(list), answers = {name, std::nullopt, name}; // saved, then opened after a cancelled Open
     menu(ids::mnuSave), menu(ids::mnuNew), menu(ids::mnuOpen), menu(ids::mnuOpen);
     EXPECT_EQ(list, macro.entries());
     EXPECT_EQ(std::vector<std::wstring>({L"", name, name}), startedWith) << "one name for both dialogs";
 
-    std::ofstream(std::filesystem::path(large), std::ios::binary) << std::string(largestMacroFile + 1, '\n');
+    std::string big(largestMacroFile + 1, 'x'); // in lines a macro may have, more bytes than a macro file may have
+    for (std::size_t at = 999; at < big.size(); at += 1000)
+        big[at] = '\n';
+    std::ofstream(std::filesystem::path(large), std::ios::binary) << big;
     SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_READONLY);
     auto sizeOf = [none = std::error_code()](const std::filesystem::path& f) mutable { return file_size(f, none); };
     const std::tuple<const char*, int, std::vector<std::wstring>, std::wstring, std::wstring> rows[] = {
         {"a file over the size limit", ids::mnuOpen, {L"x"}, large, large}, // the list kept, the file, what is named
         {"saved over a read-only file", ids::mnuSave, {L"x"}, name, name},
-        {"a double quote", ids::mnuSave, {L"x", quote}, unsaved, quote},
-        {"outside the code page", ids::mnuSave, {smiley}, unsaved, smiley},
+        {"a double quote", ids::mnuSave, {L"x", L"a\"b"}, unsaved, L"a\"b"},
+        {"outside the code page", ids::mnuSave, {L"\U0001F600"}, unsaved, L"\U0001F600"},
     };
     for (const auto& [why, command, kept, file, said] : rows) {
         const auto size = sizeOf(file);
@@ -138,8 +139,7 @@ TEST_F(MacroWindow, FilesGoThroughTheDialogsAndARefusalChangesNothing) {
 TEST_F(MacroWindow, RunPlaysTheListLockedUnderTheRunningTitle) {
     click(ids::ChkShowHelper), log.clear();
     const auto now = [&] { return std::tuple(textOf(window), enabled(ids::cmdRun), enabled(ids::cmdAddCmd)); };
-    setList({composed(optMove, "100", "200"), composed(optLeftClick), composed(optWait, "", "", "0"),
-             composed(optRightDoubleClick)});
+    setList({composed(optMove, "100", "200"), composed(optLeftClick), composed(optRightDoubleClick)});
     onClick = [&] { EXPECT_EQ(std::tuple(std::wstring(FrmMacro::runningCaption), false, false), now()); };
     click(ids::cmdRun);
     EXPECT_EQ(std::vector<std::string>({"close", "single 0", "double 1"}), log) << "the marker closes for the run";
@@ -168,15 +168,15 @@ void CALLBACK stopFromTimer(HWND, UINT, UINT_PTR id, DWORD) {
 
 // A run stopped during a wait: by ESC or F9 once the wait is over, by closing at once (ms after the stop at most).
 TEST_F(MacroWindow, ARunStopsByEscF9OrClosing) {
-    const std::tuple<const char*, std::function<void()>, double> ways[] = {
-        {"ESC released in the window", [] { pressKey(VK_ESCAPE); }, 3000},
-        {"F9 pressed anywhere", [&] { pollF9(1); }, 3000},
-        {"closing the window", [&] { SendMessageW(window, WM_CLOSE, 0, 0); }, 500},
-        {"closing and opening it again", [&] { SendMessageW(window, WM_CLOSE, 0, 0), macro.show(); }, 500},
+    const std::tuple<const char*, std::function<void()>, const char*, double> ways[] = {
+        {"ESC released in the window", [] { pressKey(VK_ESCAPE); }, "1", 3000}, // the wait's seconds
+        {"F9 pressed anywhere", [&] { pollF9(1); }, "1", 3000},
+        {"closing the window", [&] { SendMessageW(window, WM_CLOSE, 0, 0); }, "30", 500},
+        {"closing and opening it again", [&] { SendMessageW(window, WM_CLOSE, 0, 0), macro.show(); }, "30", 500},
     };
-    for (const auto& [name, stop, mostMs] : ways) {
+    for (const auto& [name, stop, seconds, mostMs] : ways) {
         if (!macro.exists()) open();
-        setList({composed(optLeftClick), composed(optWait, "", "", "1"), composed(optRepeat)}), log.clear();
+        setList({composed(optLeftClick), composed(optWait, "", "", seconds), composed(optRepeat)}), log.clear();
         stopInWait = stop, onClick = [] { SetTimer(nullptr, 0, 50, stopFromTimer); };
         click(ids::cmdRun);
         EXPECT_LT(wp::win::monotonicMilliseconds() - stoppedAt, mostMs) << name;
@@ -217,7 +217,7 @@ TEST_F(MacroWindow, TheMarkerFollowsItsBoxAndTheWindowAndEachOpeningStartsAfresh
     menu(ids::mnuExit);
     EXPECT_EQ("close", log.back());
     open(), setList({composed(optLeftClick)}), pollF9(1);
-    EXPECT_EQ(1u, runs()) << "F9 checked again, and no stop request left from the closing";
+    EXPECT_EQ(1u, runs()) << "F9 is checked and active again";
 }
 
 // Tab from the list goes round every enabled, visible tab stop once and back to it; Shift+Tab the same way back.
@@ -243,6 +243,8 @@ TEST_F(MacroWindow, TabGoesRoundEveryTabStopOnce) {
         return seen;
     };
     const std::vector<HWND> forward = round(0), back = round(0x80);
+    const auto wait = std::find(forward.begin(), forward.end(), control(ids::optCommands0 + int{optWait}));
+    EXPECT_TRUE(wait != forward.end() && wait[1] == control(ids::txtSleep)) << "the wait box follows its option";
     EXPECT_TRUE(std::equal(forward.begin(), forward.end(), back.rbegin())) << "Shift+Tab goes the same way back";
     add(optRepeat), round(0);
 }
@@ -252,9 +254,7 @@ TEST_F(MacroWindow, DraggingTheGreenDiscWritesItsCentreIntoTheMoveBoxes) {
     PointerGuard guard;
     Circle3Port circle;
     FrmMacro real({pointer, mousePlatform, circle, *this});
-    wp::markers::frmCircle3.setTarget(&real);
-    real.show(SW_SHOWNOACTIVATE);
-    clickControl(real.hwnd(), ids::ChkShowHelper);
+    wp::markers::frmCircle3.setTarget(&real), real.show(SW_SHOW), clickControl(real.hwnd(), ids::ChkShowHelper);
     RECT disc{};
     GetWindowRect(wp::markers::frmCircle3.hwnd(), &disc);
     const POINT from{(disc.left + disc.right) / 2, (disc.top + disc.bottom) / 2}, to{from.x + 40, from.y + 30};
