@@ -40,6 +40,22 @@ public:
     void setX(const std::wstring& text) override;
     void setY(const std::wstring& text) override;
 
+    std::vector<std::wstring> entries() const;
+
+    win::TextBox txtX, txtY, txtSleep;
+    win::CheckBox ChkShowHelper;
+    win::WindowTimer tmrCheckShortcuKey{shortcutTimerId};
+    FileDialogComponent Cmdg;
+    mouse::MtyMouse mtyMouse1;
+
+    std::wstring PendingCommand;
+    bool StopMacro = false;
+    bool F9Enabled = true;
+
+private:
+    class RunHost;
+
+    // The handlers, reached through the window's messages: clicks, typing, menu commands, the timer, keys.
     void Form_Load();
     void Form_Unload();
     void Form_KeyUp(int keyCode, int shift);
@@ -61,20 +77,6 @@ public:
     void DisableCommandInput();
     void EnableCommandInput();
 
-    std::vector<std::wstring> entries() const;
-
-    win::TextBox txtX, txtY, txtSleep;
-    win::CheckBox ChkShowHelper;
-    win::WindowTimer tmrCheckShortcuKey{shortcutTimerId};
-    FileDialogComponent Cmdg;
-    mouse::MtyMouse mtyMouse1;
-
-    std::wstring PendingCommand;
-    bool StopMacro = false;
-    bool F9Enabled = true;
-
-private:
-    class RunHost;
     class ComponentClicks final : public ClickPort {
     public:
         explicit ComponentClicks(mouse::MtyMouse& component) : component_(component) {}

@@ -20,6 +20,7 @@
 #include "app/frmMain_ids.h"
 #include "core/macro_commands.h"
 #include "macro/frmMacro.h"
+#include "macro/frmMacro_ids.h"
 #include "markers/markers.h"
 #include "mouse/win32_mouse_platform.h"
 #include "win/event_wait.h"
@@ -255,16 +256,16 @@ int main(int argc, char** argv) {
     // moves and clicks on the pad and a repeat.
     mainForm.Check1.setChecked(true);
     mainForm.TimInt.setText(std::wstring(L"0") + static_cast<wchar_t>(win::userDecimalSeparator()) + L"1");
+    const auto clickOn = [&macroWindow](int id) { SendMessageW(macroWindow.control(id), BM_CLICK, 0, 0); };
     for (const POINT at : {pad.pointAt(0.25, 0.5), pad.pointAt(0.75, 0.5)}) {
-        macroWindow.txtX.setText(std::to_wstring(at.x));
+        macroWindow.txtX.setText(std::to_wstring(at.x)); // typing in a box selects Move to
         macroWindow.txtY.setText(std::to_wstring(at.y));
-        macroWindow.optCommands_Click(macro::optMove);
-        macroWindow.cmdAddCmd_Click();
-        macroWindow.optCommands_Click(macro::optLeftClick);
-        macroWindow.cmdAddCmd_Click();
+        clickOn(macro::macro_ids::cmdAddCmd);
+        clickOn(macro::macro_ids::optCommands0 + int{macro::optLeftClick});
+        clickOn(macro::macro_ids::cmdAddCmd);
     }
-    macroWindow.optCommands_Click(macro::optRepeat);
-    macroWindow.cmdAddCmd_Click();
+    clickOn(macro::macro_ids::optCommands0 + int{macro::optRepeat});
+    clickOn(macro::macro_ids::cmdAddCmd);
     if (macroWindow.entries().size() != 5) {
         std::printf("soak: the macro list was not composed\n");
         return 2;
@@ -308,7 +309,7 @@ int main(int argc, char** argv) {
             }
             if (played >= count) macroWindow.StopMacro = true;
         };
-        macroWindow.cmdRun_Click();
+        clickOn(macro::macro_ids::cmdRun);
         tally.onStep = nullptr;
         settle();
         return tally.entries();

@@ -20,8 +20,6 @@
 
 namespace ids = wp::app::main_ids;
 using wp::app::FrmMain;
-using wp::markers::frmCircle;
-using wp::markers::frmCircle2;
 using wp::test::textOf;
 using wp::win::toUtf8;
 using Texts = std::vector<std::wstring>;
@@ -156,13 +154,13 @@ TEST_F(MainWindow, OpensWithTheStoredValuesAndRestoresTheDefaults) {
         open();
         EXPECT_EQ(withX ? stored : defaults, shown()) << withX;
     }
-    EXPECT_EQ(frmCircle.hwnd(), WindowFromPoint({100, 200}));
-    EXPECT_EQ(frmCircle2.hwnd(), WindowFromPoint({300, 250}));
+    EXPECT_EQ(main->frmCircle.hwnd(), WindowFromPoint({100, 200}));
+    EXPECT_EQ(main->frmCircle2.hwnd(), WindowFromPoint({300, 250}));
     click(ids::Command3);
     const std::wstring running = text(ids::Command3);
     click(ids::cmdRestoreDefaults);
     EXPECT_EQ(defaults, shown());
-    EXPECT_FALSE(frmCircle.visible() || frmCircle2.visible());
+    EXPECT_FALSE(main->frmCircle.visible() || main->frmCircle2.visible());
     EXPECT_EQ(running, text(ids::Command3));
     EXPECT_TRUE(settings.writes.empty());
 }
