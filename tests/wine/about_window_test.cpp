@@ -12,6 +12,7 @@
 #include "core/version_text.h"
 #include "sidebar/side_bar.h"
 #include "support.h"
+#include "win/message_box.h"
 #include "win/text.h"
 
 namespace ids = wp::about::about_ids;
@@ -168,12 +169,18 @@ TEST(SideBar, PaintsACaptionRisingFromTheBottomAndEndsQuietlyOnABadFont) {
 
 std::function<void()> probeStep; // run by a thread timer, inside whatever loop runs
 
-// The about sign on the main window's side bar, which is redrawn at every resize. (The help sign: main commands.)
-TEST(MainWindowSideBar, TheAboutSignOpensTheAboutWindowModal) {
+// The signs on the main window's side bar, which is redrawn at every resize.
+TEST(MainWindowSideBar, TheHelpSignShowsTheDisclaimerAndTheAboutSignOpensTheAboutWindowModal) {
     wp::test::MemorySettings settings;
     wp::test::RecordingPointer pointer;
     wp::app::FrmMain main({settings, pointer, [] {}});
     ASSERT_TRUE(main.open(SW_SHOWNORMAL));
+    std::vector<wp::win::MessageBoxRequest> boxes;
+    wp::win::setMessageBoxHandler([&](const wp::win::MessageBoxRequest& box) { return boxes.push_back(box), IDOK; });
+    wp::test::postClick(GetDlgItem(main.picLeftBar.hwnd(), wp::app::main_ids::Image4), {8, 8});
+    wp::win::setMessageBoxHandler(nullptr);
+    ASSERT_EQ(1u, boxes.size()) << "the help sign shows the disclaimer";
+    EXPECT_EQ(main.hwnd(), boxes[0].owner);
     wp::test::typeInto(main.hwnd(), wp::app::main_ids::TimInt, L"0.05");
     wp::test::clickControl(main.hwnd(), wp::app::main_ids::Command3); // a switching cycle to go on under it
     std::vector<size_t> moves;

@@ -68,7 +68,9 @@ protected:
     HWND control(int id) const { return macro.control(id); }
     bool enabled(int id) const { return IsWindowEnabled(control(id)) != FALSE; }
     // As the user clicks: a disabled control takes no click (BM_CLICK alone acts on it under Wine).
-    void click(int id) { enabled(id) ? clickControl(window, id) : void(); }
+    void click(int id) {
+        if (enabled(id)) clickControl(window, id);
+    }
     void add(int option) { click(ids::optCommands0 + option), click(ids::cmdAddCmd); }
     void menu(int id) { chooseMenu(window, id); }
     void type(int id, const wchar_t* text) { typeInto(window, id, text); }
