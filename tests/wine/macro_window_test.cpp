@@ -147,6 +147,7 @@ TEST_F(MacroWindow, RunPlaysTheListLockedUnderTheRunningTitle) {
     click(ids::cmdRun);
     EXPECT_EQ(std::vector<std::string>({"close", "single 0", "double 1"}), log) << "the marker closes for the run";
     EXPECT_TRUE(pointer.moves().size() == 1 && pointer.moves()[0].x == 100 && pointer.moves()[0].y == 200);
+    EXPECT_EQ(RecordingPointer::Call::UserInput, pointer.calls.back().kind) << "the move counts as the user's input";
     EXPECT_EQ(std::tuple(std::wstring(FrmMacro::caption), true, true), now());
     std::vector<std::wstring> list; // a quick run, long enough that the list's screen lags behind it
     for (int i = 0; i < 80; ++i)

@@ -13,7 +13,6 @@
 
 #include "app/frmMain.h"
 #include "app/frmMain_ids.h"
-#include "markers/markers.h"
 #include "support.h"
 #include "win/handle.h"
 #include "win/text.h"
@@ -153,6 +152,7 @@ TEST_F(MainWindow, OpensWithTheStoredValuesAndRestoresTheDefaults) {
             settings.values[{savedKeys[i].first, savedKeys[i].second}] = i == 0 && !withX ? L"" : stored[i];
         open();
         EXPECT_EQ(withX ? stored : defaults, shown()) << withX;
+        EXPECT_TRUE(awake.calls.empty()) << "nothing starts by itself";
     }
     EXPECT_EQ(main->frmCircle.hwnd(), WindowFromPoint({100, 200}));
     EXPECT_EQ(main->frmCircle2.hwnd(), WindowFromPoint({300, 250}));

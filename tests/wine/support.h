@@ -53,15 +53,13 @@ void queueDrag(POINT from, POINT to);
 // Posts a left click to a window's client point, for controls that act on the release.
 void postClick(HWND hwnd, POINT at = {1, 1});
 
-// What the user does to a window's controls, sent as the system sends it, so the window's
-// routing runs too. A click goes to the control (BM_CLICK: nothing when it is disabled); typing
-// replaces the text and raises EN_CHANGE; a menu command comes as WM_COMMAND with no control.
+// What the user and the system do to a window, as messages, so the window's routing runs too: a click
+// on a control (BM_CLICK, which Wine delivers to a disabled control too), typing (WM_SETTEXT raises
+// EN_CHANGE), a menu command, a timer's tick, and a key pressed and let go where the focus is.
 void clickControl(HWND window, int id);
 void typeInto(HWND window, int id, const std::wstring& text);
 void chooseMenu(HWND window, int id);
-// One tick of a window timer, as WM_TIMER brings it.
 void tick(HWND window, UINT_PTR timerId);
-// A key pressed and let go, posted to the window with the focus, then handled.
 void pressKey(UINT virtualKey);
 
 // Saves the pointer and frees any confinement; puts both back at the end of a test.
