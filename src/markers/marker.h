@@ -46,10 +46,10 @@ public:
     void setTarget(MarkerTarget* target) override { target_ = target; }
     MarkerTarget* target() const { return target_; }
 
+private:
+    // The handlers: the first show and a press on the disc.
     void Form_Load();
     void Form_MouseDown();
-
-private:
     bool load();
     void applyShape();
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
