@@ -75,12 +75,9 @@ void pressWithoutMoving(const Marker& marker, UINT down = WM_LBUTTONDOWN) {
 
 TEST(Markers, ARoundDiscAboveEveryWindowThatGrowsAroundItsCentreWithTheScale) {
     wp::test::PointerGuard pointerGuard;
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.lpszClassName = L"WanderpointTestUnderneath";
-    RegisterClassW(&wc);
-    const HWND below = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 300, 300, 200, 200, nullptr,
-                                       nullptr, nullptr, nullptr);
+    const wp::win::OwnedWindow window(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE | SS_NOTIFY, 300, 300,
+                                                      200, 200, nullptr, nullptr, nullptr, nullptr));
+    const HWND below = window.get();
     Marker marker{wp::markers::position2};
     RecordingTarget target;
     marker.setTarget(&target);
@@ -102,7 +99,6 @@ TEST(Markers, ARoundDiscAboveEveryWindowThatGrowsAroundItsCentreWithTheScale) {
         pressWithoutMoving(marker);
         EXPECT_EQ((std::vector<std::wstring>{L"x=400", L"y=400"}), target.writes) << dpi;
     }
-    DestroyWindow(below);
 }
 
 TEST(Markers, MovesInTwipsKeepsItsPlaceWhenHiddenAndWritesItsCentreForAnyButton) {
