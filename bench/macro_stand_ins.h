@@ -41,8 +41,12 @@ struct ShownMacroWindow {
 };
 
 // A button's click or a menu command, as the user's would arrive.
-inline void click(HWND window, int id) { SendMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0); }
-inline void command(HWND window, int id) { SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+inline void click(HWND window, int id) {
+    SendMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0);
+}
+inline void command(HWND window, int id) {
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
 
 template <class Work> double elapsedMs(Work work) {
     const double start = win::monotonicMilliseconds();
