@@ -11,6 +11,7 @@
 #include "core/macro_file.h"
 #include "core/macro_runner.h"
 #include "core/mouse_members.h"
+#include "core/switch_gate.h"
 #include "core/switch_schedule.h"
 #include "macro/macro_file_io.h"
 #include "mouse/win32_mouse_platform.h"
@@ -20,6 +21,7 @@
 #include "win/pointer_port.h"
 #include "win/pump.h"
 #include "win/text.h"
+#include "win/user_input_watch.h"
 
 namespace wp::app {
 namespace {
@@ -139,7 +141,8 @@ int playMacro(const cli::PlayMacro& play) {
         return exitWrong;
     }
     std::vector<std::string> entries;
-    for (const std::wstring& entry : file.entries) entries.push_back(win::toUtf8(entry));
+    for (const std::wstring& entry : file.entries)
+        entries.push_back(win::toUtf8(entry));
 
     bool stopMacro = false;
     CommandLineRunHost host(std::move(entries), play.times);
@@ -154,11 +157,16 @@ int runSwitching(const cli::RunSwitching& run) {
     win::SystemPointer pointer;
     win::SystemExecutionState executionState;
     win::keepAwake(executionState, true);
-    SwitchSchedule schedule(win::monotonicMilliseconds(), run.periodMilliseconds, run.forMilliseconds);
+    std::optional<win::UserInputWatch> inputWatch;
+    if (run.whenIdle) inputWatch.emplace();
+    constexpr double releasePollMs = 20;
+    SwitchSchedule schedule(win::monotonicMilliseconds(), run.periodMilliseconds, run.forMilliseconds, run.whenIdle);
     for (;;) {
-        win::waitLettingEventsRun(schedule.nextDue(), [&stop] { return stop; });
+        const double until = schedule.waiting() ? win::monotonicMilliseconds() + releasePollMs : schedule.nextDue();
+        win::waitLettingEventsRun(until, [&stop] { return stop; });
         if (stop || win::quitRequested()) break;
-        const SwitchSchedule::Step step = schedule.at(win::monotonicMilliseconds());
+        const SwitchSchedule::Step step = schedule.at({win::monotonicMilliseconds(), win::anyMouseButtonHeld(),
+                                                       inputWatch ? inputWatch->lastInputMs() : std::nullopt});
         if (step == SwitchSchedule::Step::Over) break;
         if (step == SwitchSchedule::Step::ToPosition1) jumpPointer(pointer, run.position1.x, run.position1.y);
         if (step == SwitchSchedule::Step::ToPosition2) jumpPointer(pointer, run.position2.x, run.position2.y);

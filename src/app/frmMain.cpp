@@ -11,6 +11,7 @@
 #include "markers/markers.h"
 #include "win/message_box.h"
 #include "win/pointer_port.h"
+#include "win/event_wait.h"
 #include "win/text.h"
 
 namespace wp::app {
@@ -35,7 +36,9 @@ void placeMarker(markers::Marker& marker, const win::TextBox& xBox, const win::T
     marker.move(markerEdgeTwips(x.value, width), markerEdgeTwips(y.value, width));
 }
 
-std::wstring appTitle() { return win::toWide(appInfo.Title); }
+std::wstring appTitle() {
+    return win::toWide(appInfo.Title);
+}
 
 } // namespace
 
@@ -74,14 +77,45 @@ void FrmMain::Command3_Click() {
     Timer2.setEnabled(!Timer2.enabled());
     if (!Timer1.enabled()) {
         SetWindowTextW(control(ids::Command3), L"Start moving");
+        gate_.reset();
+        releasePoll.setEnabled(false);
     } else {
         SetWindowTextW(control(ids::Command3), L"Stop moving");
         iSecsLeft = intervalWholeSeconds();
     }
     holdAwake(Timer1.enabled());
+    watchUserInput();
 }
 
 void FrmMain::Timer1_Timer() {
+    const SwitchGate::Activity activity{win::monotonicMilliseconds(), win::anyMouseButtonHeld(),
+                                        inputWatch_ ? inputWatch_->lastInputMs() : std::nullopt};
+    switch (gate_.due(activity, Timer1.interval())) {
+    case SwitchGate::Action::Switch:
+        switchNow();
+        break;
+    case SwitchGate::Action::Wait:
+        writeStatusText(waitingForReleaseStatus());
+        releasePoll.setEnabled(true);
+        break;
+    case SwitchGate::Action::Skip:
+        iSecsLeft = intervalWholeSeconds();
+        writeStatusText(pausedStatus(iSecsLeft));
+        break;
+    case SwitchGate::Action::None:
+        break;
+    }
+}
+
+// The buttons are up at last: the switch happens now, and the next one a whole period later.
+void FrmMain::releasePoll_Timer() {
+    if (gate_.poll(win::anyMouseButtonHeld()) != SwitchGate::Action::Switch) return;
+    releasePoll.setEnabled(false);
+    switchNow();
+    Timer1.setInterval(Timer1.interval());
+}
+
+void FrmMain::switchNow() {
     bAtPosition1 = !bAtPosition1;
     if (bAtPosition1) {
         writeStatus(0, 2);
@@ -94,9 +128,33 @@ void FrmMain::Timer1_Timer() {
 }
 
 void FrmMain::Timer2_Timer() {
-    if (iSecsLeft > 0) --iSecsLeft;
-    else iSecsLeft = intervalWholeSeconds();
-    writeStatus(iSecsLeft, bAtPosition1 ? 2 : 1);
+    if (gate_.waiting()) return; // the line says what the switch waits for
+    if (iSecsLeft > 0)
+        --iSecsLeft;
+    else
+        iSecsLeft = intervalWholeSeconds();
+    if (gate_.paused())
+        writeStatusText(pausedStatus(iSecsLeft));
+    else
+        writeStatus(iSecsLeft, bAtPosition1 ? 2 : 1);
+}
+
+void FrmMain::mnuPauseWhileActive_Click() {
+    setPauseWhileActive(!gate_.pauseWhileActive());
+}
+
+void FrmMain::setPauseWhileActive(bool pause) {
+    gate_.setPauseWhileActive(pause);
+    CheckMenuItem(GetSystemMenu(hwnd(), FALSE), idmPauseWhileActive,
+                  MF_BYCOMMAND | (pause ? MF_CHECKED : MF_UNCHECKED));
+    watchUserInput();
+}
+
+void FrmMain::watchUserInput() {
+    if (!Timer1.enabled() || !gate_.pauseWhileActive())
+        inputWatch_.reset();
+    else if (!inputWatch_)
+        inputWatch_ = std::make_unique<win::UserInputWatch>();
 }
 
 void FrmMain::TimInt_Change() {
@@ -147,9 +205,13 @@ void FrmMain::Image2_Click() {
     win::jumpPointerTo(deps_.pointer, Text3, Text4, decimalSeparator_);
 }
 
-void FrmMain::Image3_Click() { about::showAboutWindow(hwnd()); }
+void FrmMain::Image3_Click() {
+    about::showAboutWindow(hwnd());
+}
 
-void FrmMain::Image4_Click() { win::messageBox(hwnd(), disclaimerText, L"Disclaimer", MB_ICONEXCLAMATION | MB_OK); }
+void FrmMain::Image4_Click() {
+    win::messageBox(hwnd(), disclaimerText, L"Disclaimer", MB_ICONEXCLAMATION | MB_OK);
+}
 
 void FrmMain::Form_Paint() {
     for (int frame : {ids::Frame1, ids::Frame2})
@@ -159,6 +221,7 @@ void FrmMain::Form_Paint() {
 void FrmMain::LoadSettings() {
     const std::wstring title = appTitle();
     auto read = [&](const wchar_t* section, const wchar_t* key) { return deps_.settings.read(section, key); };
+    setPauseWhileActive(read(L"Settings", L"PauseWhileActive") == L"1");
     const std::wstring x1 = read(L"Position1", L"x");
     if (x1.empty()) return;
     Text1.setText(x1);
@@ -177,12 +240,17 @@ void FrmMain::SaveSettings() {
     store.write(L"Position2", L"y", Text4.text());
     store.write(L"Settings", L"interval", TimInt.text());
     store.write(L"Settings", L"ShowHelpers", Check1.checked() ? L"1" : L"0");
+    store.write(L"Settings", L"PauseWhileActive", gate_.pauseWhileActive() ? L"1" : L"0");
 }
 
 void FrmMain::writeStatus(std::int32_t seconds, int position) {
     const win::TextBox& x = position == 1 ? Text1 : Text3;
     const win::TextBox& y = position == 1 ? Text2 : Text4;
     SetWindowTextW(control(ids::info), statusLine(seconds, position, x.text(), y.text()).c_str());
+}
+
+void FrmMain::writeStatusText(const std::string& text) {
+    SetWindowTextW(control(ids::info), win::toWide(text).c_str());
 }
 
 std::int16_t FrmMain::intervalWholeSeconds() const {
@@ -201,9 +269,19 @@ LRESULT FrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (const auto handled = form_.handle(message, wParam, lParam)) return *handled;
     switch (message) {
     case WM_TIMER:
-        if (wParam == timer1Id) Timer1_Timer();
-        else if (wParam == timer2Id) Timer2_Timer();
+        if (wParam == timer1Id)
+            Timer1_Timer();
+        else if (wParam == timer2Id)
+            Timer2_Timer();
+        else if (wParam == releasePollId)
+            releasePoll_Timer();
         return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == idmPauseWhileActive) {
+            mnuPauseWhileActive_Click();
+            return 0;
+        }
+        break;
     case DM_GETDEFID:
         return MAKELRESULT(ids::Command3, DC_HASDEFID);
     case WM_CTLCOLORSTATIC:
@@ -227,7 +305,9 @@ LRESULT FrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_PAINT: {
-        { win::PaintScope paint(hwnd()); }
+        {
+            win::PaintScope paint(hwnd());
+        }
         Form_Paint();
         return 0;
     }
@@ -244,6 +324,8 @@ LRESULT FrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         Timer1.setEnabled(false);
         Timer2.setEnabled(false);
+        releasePoll.setEnabled(false);
+        inputWatch_.reset();
         holdAwake(false);
         return 0;
     default:

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/pointer.h"
+#include "core/switch_gate.h"
 #include "markers/markers.h"
 #include "markers/text_box_target.h"
 #include "sidebar/side_bar.h"
@@ -17,6 +18,7 @@
 #include "win/image_control.h"
 #include "win/picture_box.h"
 #include "win/settings_store.h"
+#include "win/user_input_watch.h"
 #include "win/window.h"
 #include "win/window_timer.h"
 
@@ -38,6 +40,9 @@ public:
     static constexpr const wchar_t* caption = L"Switch Mouse positions";
     static constexpr UINT_PTR timer1Id = 1;
     static constexpr UINT_PTR timer2Id = 2;
+    static constexpr UINT_PTR releasePollId = 3;
+    // The system menu's check item; system menu commands below 0xF000 come in steps of 16.
+    static constexpr UINT idmPauseWhileActive = 0x0110;
     // The countdown ticker's period: one count per 900 ms keeps it in step with the switch.
     static constexpr std::uint32_t countdownPeriod = 900;
 
@@ -52,6 +57,8 @@ public:
     win::CheckBox Check1;
     win::WindowTimer Timer1{timer1Id};
     win::WindowTimer Timer2{timer2Id};
+    // While a due switch waits for the mouse buttons to be let go.
+    win::WindowTimer releasePoll{releasePollId};
     win::PictureBox picLeftBar;
     std::unique_ptr<sidebar::SideBar> sideBar; // paints picLeftBar
     win::ImageControl Image1, Image2, Image4, Image3;
@@ -67,6 +74,8 @@ private:
     void Command3_Click();
     void Timer1_Timer();
     void Timer2_Timer();
+    void releasePoll_Timer();
+    void mnuPauseWhileActive_Click();
     void TimInt_Change();
     void Check1_Click();
     void cmdRestoreDefaults_Click();
@@ -87,7 +96,11 @@ private:
     void placeImages();
     void laidOut();
     void fitStatusLine();
+    void switchNow();
     void writeStatus(std::int32_t seconds, int position);
+    void writeStatusText(const std::string& text);
+    void setPauseWhileActive(bool pause);
+    void watchUserInput();
     std::int16_t intervalWholeSeconds() const;
     void holdAwake(bool awake);
 
@@ -100,6 +113,9 @@ private:
     // The control that had the keyboard when another window (a marker, a message box) took it.
     HWND focusedControl_ = nullptr;
     bool heldAwake_ = false;
+    SwitchGate gate_;
+    // Only while the cycle runs with the pause on: the hooks see every input of the desktop.
+    std::unique_ptr<win::UserInputWatch> inputWatch_;
     bool bAtPosition1 = false;
     std::int16_t iSecsLeft = 0;
 };

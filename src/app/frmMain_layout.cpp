@@ -4,6 +4,7 @@
 #include "app/frmMain_ids.h"
 #include "markers/markers.h"
 #include "res/resource.h"
+#include "win/text.h"
 
 namespace wp::app {
 namespace ids = main_ids;
@@ -40,6 +41,8 @@ constexpr DesignRect image3Rect{0, 19, 17, 17};
 
 // The interval box holds at most 65 seconds.
 constexpr std::int32_t longestCountdown = 65;
+// How soon a switch that waits for the buttons follows their release.
+constexpr std::uint32_t releasePollPeriod = 20;
 
 } // namespace
 
@@ -112,6 +115,11 @@ void FrmMain::createControls() {
     Timer1.attach(hwnd());
     Timer2.attach(hwnd());
     Timer2.setInterval(countdownPeriod);
+    releasePoll.attach(hwnd());
+    releasePoll.setInterval(releasePollPeriod);
+    const HMENU systemMenu = GetSystemMenu(hwnd(), FALSE);
+    AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(systemMenu, MF_STRING, idmPauseWhileActive, L"Pause while I'm working");
     frmCircle.setTarget(&position1Boxes_);
     frmCircle2.setTarget(&position2Boxes_);
     createImages();
@@ -159,11 +167,13 @@ void FrmMain::laidOut() {
 // The status line is sized for the longest line it can show. The buttons below it move down by what
 // it grows, and the window grows with them.
 void FrmMain::fitStatusLine() {
-    const std::wstring longest = statusLine(longestCountdown, 2, L"9999", L"9999");
-    const SIZE growth = win::growToText(control(ids::info), win::Grow::Taller, longest);
+    LONG grown = 0;
+    for (const std::wstring& longest : {statusLine(longestCountdown, 2, L"9999", L"9999"),
+                                        win::toWide(waitingForReleaseStatus()), win::toWide(pausedStatus(longestCountdown))})
+        grown += win::growToText(control(ids::info), win::Grow::Taller, longest).cy;
     for (int id : {ids::Command3, ids::cmdRestoreDefaults})
-        win::shiftControl(control(id), 0, growth.cy);
-    form_.sizeWindow({form_.dpi().scale(clientWidth96), form_.dpi().scale(clientHeight96) + growth.cy});
+        win::shiftControl(control(id), 0, grown);
+    form_.sizeWindow({form_.dpi().scale(clientWidth96), form_.dpi().scale(clientHeight96) + grown});
 }
 
 void FrmMain::Form_Resize() {

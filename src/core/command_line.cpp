@@ -12,6 +12,7 @@ constexpr char fullStop = '.';
 
 struct Given {
     bool help = false;
+    bool whenIdle = false;
     std::optional<std::string> play, times, every, forMinutes;
     std::optional<std::pair<std::string, std::string>> positions;
 };
@@ -55,6 +56,7 @@ std::variant<RunSwitching, BadCommandLine> readSwitching(const Given& given) {
     if (!second) return bad("--switch: '" + given.positions->second + "' is not a screen position X,Y.");
     run.position1 = *first;
     run.position2 = *second;
+    run.whenIdle = given.whenIdle;
 
     const std::string& every = *given.every;
     const auto seconds = readNumber(every, fullStop);
@@ -87,6 +89,10 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
         const std::string& option = arguments[i];
         if (option == "--help" || option == "-h" || option == "/?") {
             given.help = true;
+            continue;
+        }
+        if (option == "--when-idle") {
+            given.whenIdle = true;
             continue;
         }
         if (option == "--switch") {
@@ -123,8 +129,11 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
     if (given.help) return ShowHelp{};
     if (given.play && given.positions) return bad("--play and --switch cannot be used together.");
     if (given.times && !given.play) return bad("--times goes with --play.");
-    if ((given.every || given.forMinutes) && !given.positions)
-        return bad(std::string(given.every ? "--every" : "--for") + " goes with --switch.");
+    if ((given.every || given.forMinutes || given.whenIdle) && !given.positions)
+        return bad(std::string(given.every        ? "--every"
+                               : given.forMinutes ? "--for"
+                                                  : "--when-idle") +
+                   " goes with --switch.");
     if (given.play) return widen(readPlay(given));
     if (!given.positions) return bad("Nothing to do: give --play or --switch.");
     if (!given.every) return bad("--switch needs --every SECONDS.");
@@ -142,9 +151,13 @@ std::string_view usageText() {
            "      RPT in it, until stopped or N times in all.\n"
            "  Wanderpoint.exe --switch X1,Y1 X2,Y2\n"
            "                  --every SECONDS [--for MINUTES]\n"
+           "                  [--when-idle]\n"
            "      puts the pointer on X1,Y1 and X2,Y2 in turn,\n"
            "      one switch every SECONDS (above 0, up to 65;\n"
            "      a second is 900 ms), until F9 or for MINUTES.\n"
+           "      No switch while a mouse button is held; with\n"
+           "      --when-idle, none while you have used the\n"
+           "      mouse or keyboard within the last period.\n"
            "      The display and the system stay awake.\n"
            "  Wanderpoint.exe --help\n"
            "      prints this text.\n"

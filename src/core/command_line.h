@@ -35,6 +35,8 @@ struct RunSwitching {
     std::uint32_t periodMilliseconds = 0;
     // none: until stopped.
     std::optional<double> forMilliseconds;
+    // Skip a switch while the user has given input within the last period.
+    bool whenIdle = false;
 };
 
 // What is wrong with the command line, in a sentence for the user.
