@@ -35,13 +35,9 @@ TEST(CommandLine, ReadsWhatToDoOrSaysWhatIsWrong) {
         {{"--times", "3", "--play", "C:\\a b.cmd"}, {"play C:\\a b.cmd x3"}},
         {{"--every", "007", "--switch", " -10, 5", "2.5,1080"}, {"switch -10,5 2,1080 every 7 = 6300 ms for 0"}},
         {{"--switch", "1,2", "3,4", "--every", ".5", "--for", "0.01"}, {"switch 1,2 3,4 every 0.5 = 450 ms for 600"}},
-        {{"--when-idle", "--switch", "1,2", "3,4", "--every", "1"},
-         {"switch 1,2 3,4 every 1 = 900 ms for 0 when idle"}},
-        {{"--play", "a", "--when-idle"}, {"bad: ", "--when-idle"}},
-        {{"--bogus"}, {"bad: ", "--bogus"}},
-        {{"macro.cmd"}, {"bad: ", "macro.cmd"}},
-        {{"--play", "--times", "2"}, {"bad: ", "--play"}},
-        {{"--play", "a", "--play", "b"}, {"bad: ", "--play"}},
+        {{"--when-idle", "--switch", "1,2", "3,4", "--every", "1"}, {"switch 1,2 3,4 every 1 = 900 ms for 0 when idle"}},
+        {{"--play", "a", "--when-idle"}, {"bad: ", "--when-idle"}}, {{"--bogus"}, {"bad: ", "--bogus"}}, {{"macro.cmd"}, {"bad: ", "macro.cmd"}},
+        {{"--play", "--times", "2"}, {"bad: ", "--play"}}, {{"--play", "a", "--play", "b"}, {"bad: ", "--play"}},
         {{"--play", "a", "--times", "2.5"}, {"bad: ", "--times", "2.5"}},
         {{"--times", "2"}, {"bad: ", "--times", "--play"}},
         {{"--play", "a", "--switch", "1,2", "3,4", "--every", "5"}, {"bad: ", "--play", "--switch"}},
@@ -54,18 +50,16 @@ TEST(CommandLine, ReadsWhatToDoOrSaysWhatIsWrong) {
     };
     for (const auto& [arguments, named] : cases) {
         const std::string result = describe(wp::cli::readCommandLine(arguments));
-        for (const char* name : named)
-            EXPECT_NE(std::string::npos, result.find(name)) << result;
+        for (const char* name : named) EXPECT_NE(std::string::npos, result.find(name)) << result;
     }
 }
 
 TEST(SwitchSchedule, SwitchesOncePerPeriodToPositionOneFirstUntilTheEnd) {
     using enum SwitchSchedule::Step;
     SwitchSchedule schedule(1000, 900, 2800.0);
-    const std::pair<double, SwitchSchedule::Step> steps[] = {{1899, None},        {1900, ToPosition1}, {1900, None},
-                                                             {2800, ToPosition2}, {3700, ToPosition1}, {3800, Over}};
-    for (const auto& [at, step] : steps)
-        EXPECT_EQ(step, schedule.at(at)) << at;
+    const std::pair<double, SwitchSchedule::Step> steps[] = {
+        {1899, None}, {1900, ToPosition1}, {1900, None}, {2800, ToPosition2}, {3700, ToPosition1}, {3800, Over}};
+    for (const auto& [at, step] : steps) EXPECT_EQ(step, schedule.at(at)) << at;
     SwitchSchedule late(0, 100, std::nullopt);
     EXPECT_EQ(ToPosition1, late.at(550)) << "missed periods give one switch";
     EXPECT_EQ(600, late.nextDue());
@@ -75,31 +69,19 @@ TEST(SwitchSchedule, SwitchesOncePerPeriodToPositionOneFirstUntilTheEnd) {
 // within the last period skips it. Either way the next period counts from then.
 TEST(SwitchSchedule, WaitsForHeldButtonsAndPausesForTheUsersOwnInput) {
     using enum SwitchSchedule::Step;
-    struct Case {
-        bool pause;
-        wp::SwitchGate::Activity activity;
-        SwitchSchedule::Step step;
-        double nextDue;
+    using Steps = std::vector<std::tuple<wp::SwitchGate::Activity, SwitchSchedule::Step, double>>;
+    const std::pair<bool, Steps> runs[] = {
+        {false, {{{999, true}, None, 1000}, {{1000, true}, None, 1000}, {{1700, true}, None, 1000},
+                 {{1750}, ToPosition1, 2750}, {{2749}, None, 2750}, {{2750}, ToPosition2, 3750}}},
+        {false, {{{1000, false, 999.0}, ToPosition1, 2000}}},
+        {true, {{{1000, false, 100.1}, None, 2000}, {{2000, false, 1000.0}, ToPosition1, 3000},
+                {{3000, true, 0.0}, None, 4000}, {{4000, true}, None, 5000}, {{5000}, ToPosition2, 6000}}},
     };
-    const std::vector<std::vector<Case>> runs = {
-        {{false, {999, true}, None, 1000},
-         {false, {1000, true}, None, 1000},
-         {false, {1700, true}, None, 1000},
-         {false, {1750, false}, ToPosition1, 2750},
-         {false, {2749}, None, 2750},
-         {false, {2750}, ToPosition2, 3750}},
-        {{false, {1000, false, 999.0}, ToPosition1, 2000}},
-        {{true, {1000, false, 100.1}, None, 2000},
-         {true, {2000, false, 1000.0}, ToPosition1, 3000},
-         {true, {3000, true, 0.0}, None, 4000},
-         {true, {4000, true, 0.0}, None, 5000},
-         {true, {5000}, ToPosition2, 6000}},
-    };
-    for (const auto& run : runs) {
-        SwitchSchedule schedule(0, 1000, std::nullopt, run.front().pause);
-        for (const Case& c : run) {
-            EXPECT_EQ(c.step, schedule.at(c.activity)) << c.activity.nowMs;
-            EXPECT_EQ(c.nextDue, schedule.nextDue()) << c.activity.nowMs;
+    for (const auto& [pause, steps] : runs) {
+        SwitchSchedule schedule(0, 1000, std::nullopt, pause);
+        for (const auto& [activity, step, nextDue] : steps) {
+            EXPECT_EQ(step, schedule.at(activity)) << activity.nowMs;
+            EXPECT_EQ(nextDue, schedule.nextDue()) << activity.nowMs;
         }
     }
 }
@@ -109,8 +91,7 @@ TEST(KeyPressWatch, CountsEachPressOnceAndNotAKeyHeldAtTheStart) {
     for (const std::uint16_t atStart : {up, down}) {
         wp::KeyPressWatch watch(atStart);
         std::vector<bool> presses;
-        for (const std::uint16_t poll : {down, down, up, tapped, up, downAgain})
-            presses.push_back(watch.pressed(poll));
+        for (const std::uint16_t poll : {down, down, up, tapped, up, downAgain}) presses.push_back(watch.pressed(poll));
         EXPECT_EQ((std::vector<bool>{atStart == up, false, false, true, false, true}), presses) << atStart;
     }
 }
@@ -118,8 +99,7 @@ TEST(KeyPressWatch, CountsEachPressOnceAndNotAKeyHeldAtTheStart) {
 TEST(UserInputPace, ReportsTheFirstMoveThenOncePerPeriodFromTheLastReport) {
     wp::UserInputPace pace;
     std::vector<bool> reported;
-    for (double t : {0.0, 60.0, 100.0, 199.9, 250.0, 1000.0, 20.0, 30.0})
-        reported.push_back(pace.due(t));
+    for (double t : {0.0, 60.0, 100.0, 199.9, 250.0, 1000.0, 20.0, 30.0}) reported.push_back(pace.due(t));
     EXPECT_EQ((std::vector<bool>{true, false, true, false, true, true, true, false}), reported)
         << "a clock that went back starts anew";
 }
