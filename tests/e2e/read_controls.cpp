@@ -25,7 +25,8 @@ namespace ids = wp::app::main_ids;
 namespace macro = wp::macro::macro_ids;
 const std::pair<const char*, int> names[] = {
     {"Text3", ids::Text3},   {"Text4", ids::Text4},       {"TimInt", ids::TimInt},          {"Check1", ids::Check1},
-    {"Image2", ids::Image2}, {"cmdMacro", ids::cmdMacro}, {"lstCommand", macro::lstCommand}};
+    {"Image2", ids::Image2}, {"cmdMacro", ids::cmdMacro}, {"lstCommand", macro::lstCommand},
+    {"Command3", ids::Command3}, {"Label5", ids::Label5}};
 
 HWND findVisible(const char* title) {
     const HWND window = FindWindowW(nullptr, wp::win::toWide(title).c_str());

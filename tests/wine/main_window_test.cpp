@@ -28,7 +28,7 @@ namespace {
 const int positionBoxes[] = {ids::Text1, ids::Text2, ids::Text3, ids::Text4};
 const std::pair<const wchar_t*, const wchar_t*> savedKeys[] = {
     {L"Position1", L"x"}, {L"Position1", L"y"},       {L"Position2", L"x"},
-    {L"Position2", L"y"}, {L"Settings", L"interval"}, {L"Settings", L"ShowHelpers"}};
+    {L"Position2", L"y"}, {L"Settings", L"interval"}, {L"Settings", L"ShowHelpers"}, {L"Settings", L"PauseWhileActive"}};
 
 std::vector<HWND> descendants(HWND window) {
     std::vector<HWND> found;
@@ -73,6 +73,11 @@ protected:
         for (int id : {ids::Text1, ids::Text2, ids::Text3, ids::Text4, ids::TimInt}) values.push_back(text(id));
         values.push_back(SendMessageW(at(ids::Check1), BM_GETCHECK, 0, 0) == BST_CHECKED ? L"1" : L"0");
         return values;
+    }
+    // The system menu's "pause while I'm working", as it shows it.
+    std::wstring pauseShown() const {
+        const UINT state = GetMenuState(GetSystemMenu(main->hwnd(), FALSE), FrmMain::idmPauseWhileActive, MF_BYCOMMAND);
+        return state != UINT(-1) && (state & MF_CHECKED) ? L"1" : L"0";
     }
     // The seconds the status line counts down to the next switch; -1 while it shows none.
     long secondsShown() const {
@@ -166,15 +171,18 @@ TEST_F(MainWindow, OpensWithTheStoredValuesAndRestoresTheDefaults) {
 }
 
 // Logging off or shutting down ends the process without a WM_CLOSE: the session's end saves as
-// closing does and leaves ending the program to the system; an end called off saves nothing.
-TEST_F(MainWindow, ClosingOrTheSessionsEndSavesTheSixValues) {
+// closing does and leaves ending the program to the system; an end called off saves nothing. The
+// system menu's pause choice is saved beside the six values and shown again at the next opening.
+TEST_F(MainWindow, ClosingOrTheSessionsEndSavesTheValuesAndThePauseChoice) {
     for (const bool sessionEnds : {false, true}) {
         settings = {}, endCalls = 0;
         open();
         typePositions({L"", L"0", L"7", L"77"});
         type(ids::TimInt, L"3");
         click(ids::Check1);
-        const Texts values = shown();
+        if (sessionEnds) SendMessageW(main->hwnd(), WM_SYSCOMMAND, FrmMain::idmPauseWhileActive, 0);
+        Texts values = shown();
+        values.push_back(pauseShown());
         if (sessionEnds) {
             EXPECT_EQ(TRUE, SendMessageW(main->hwnd(), WM_QUERYENDSESSION, 0, 0));
             SendMessageW(main->hwnd(), WM_ENDSESSION, FALSE, 0);
@@ -186,6 +194,8 @@ TEST_F(MainWindow, ClosingOrTheSessionsEndSavesTheSixValues) {
         Texts saved;
         for (const auto& [section, key] : savedKeys) saved.push_back(settings.read(section, key));
         EXPECT_EQ(values, saved) << sessionEnds;
+        open();
+        EXPECT_EQ(values.back(), pauseShown()) << sessionEnds;
     }
 }
 

@@ -11,6 +11,7 @@
 #include "support.h"
 #include "win/event_wait.h"
 #include "win/pump.h"
+#include "win/user_input_watch.h"
 #include "win/window_timer.h"
 
 using wp::markers::Marker;
@@ -169,3 +170,19 @@ TEST(EventWait, RunsTheEventsAndEndsNotBeforeItsTimeOrWhenAbandonedOrQuit) {
 }
 
 } // namespace
+
+// Input a program sends (this one's clicks, other tools') is not the user's: the watch sees none.
+TEST(UserInputWatch, LeavesInjectedKeysButtonsAndMovesOut) {
+    wp::win::UserInputWatch watch;
+    INPUT sent[4]{};
+    for (INPUT& input : sent) input.type = INPUT_MOUSE;
+    sent[0].mi.dwFlags = MOUSEEVENTF_MOVE;
+    sent[0].mi.dx = 3;
+    sent[1].mi.dwFlags = MOUSEEVENTF_WHEEL;
+    sent[2].type = sent[3].type = INPUT_KEYBOARD;
+    sent[2].ki.wVk = sent[3].ki.wVk = VK_F24;
+    sent[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    ASSERT_EQ(4u, SendInput(4, sent, sizeof(INPUT)));
+    flushEvents(200);
+    EXPECT_FALSE(watch.lastInputMs()) << "injected input counted as the user's";
+}
