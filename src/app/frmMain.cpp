@@ -9,9 +9,9 @@
 #include "core/marker_geometry.h"
 #include "core/numbers.h"
 #include "markers/markers.h"
+#include "win/event_wait.h"
 #include "win/message_box.h"
 #include "win/pointer_port.h"
-#include "win/event_wait.h"
 #include "win/text.h"
 
 namespace wp::app {
