@@ -10,9 +10,7 @@
 using wp::SwitchSchedule;
 using Args = std::vector<std::string>;
 
-namespace {
-
-std::string describe(const wp::cli::CommandLine& line) {
+static std::string describe(const wp::cli::CommandLine& line) {
     std::ostringstream out;
     if (std::holds_alternative<wp::cli::OpenWindows>(line)) out << "windows";
     if (std::holds_alternative<wp::cli::ShowHelp>(line)) out << "help";
@@ -30,8 +28,7 @@ std::string describe(const wp::cli::CommandLine& line) {
 // What the command line asks for; a wrong one is refused with a message that names what is wrong.
 TEST(CommandLine, ReadsWhatToDoOrSaysWhatIsWrong) {
     const std::pair<Args, std::vector<const char*>> cases[] = {
-        {{}, {"windows"}},
-        {{"--play", "a.cmd", "/?"}, {"help"}}, {{"-h"}, {"help"}}, {{"--help"}, {"help"}},
+        {{}, {"windows"}}, {{"--play", "a.cmd", "/?"}, {"help"}}, {{"-h"}, {"help"}}, {{"--help"}, {"help"}},
         {{"--times", "1", "--play", "C:\\a b.cmd"}, {"play C:\\a b.cmd x1"}},
         {{"--play", "a", "--times", "4294967295"}, {"play a x4294967295"}},
         {{"--every", "007", "--switch", " -10, 5", "2.5,1080"}, {"switch -10,5 2,1080 every 7 = 6300 ms for 0"}},
@@ -92,5 +89,3 @@ TEST(UserInputPace, ReportsTheFirstMoveThenOncePerPeriodFromTheLastReport) {
     EXPECT_EQ((std::vector<bool>{true, false, true, false, true, true, true, false}), reported)
         << "a clock that went back starts anew";
 }
-
-} // namespace

@@ -76,15 +76,12 @@ private:
     }
 };
 
-TEST(MouseArithmetic, ReachesTheRangeEndsExactlyAndKeepsAFractionalFactor) {
-    EXPECT_EQ(INT32_MAX, checkedSum(INT32_MAX - 1, 1));
-    EXPECT_EQ(INT32_MIN, checkedDifference(INT32_MIN + 1, 1));
-    EXPECT_EQ(15, pixelsToTwips(2, 7.5f)) << "192 DPI";
-    EXPECT_EQ(10, twipsToPixels(75, 7.5f));
-}
-
 // Mode 0 is twips through each axis's own factor, halves to even; any other mode is pixels.
 TEST(MouseUnits, ConvertPerAxisAndReadThePointerOnTheScreenOrInAWindow) {
+    EXPECT_EQ(INT32_MAX, checkedSum(INT32_MAX - 1, 1)) << "the range ends are reached exactly";
+    EXPECT_EQ(INT32_MIN, checkedDifference(INT32_MIN + 1, 1));
+    EXPECT_EQ(15, pixelsToTwips(2, 7.5f)) << "192 DPI: a fractional factor";
+    EXPECT_EQ(10, twipsToPixels(75, 7.5f));
     FakeMousePlatform platform;
     platform.twipsX = 12.0f;
     platform.twipsY = 10.0f;
