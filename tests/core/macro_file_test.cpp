@@ -23,8 +23,8 @@ static std::string utf16File(std::u16string_view text, bool bigEndian) {
 TEST(MacroFile, WritesAndReadsQuotedRecordsInAnyEncodingUpToTheFirstLimitPassed) {
     EXPECT_EQ("", wp::macro::macroFileBytes({}));
     EXPECT_EQ("\"LCK\"\r\n\"\"\r\n\"MVE 1,2\"\r\n", wp::macro::macroFileBytes({"LCK", "", "MVE 1,2"}));
-    EXPECT_EQ(std::vector<std::size_t>({1, 3, 4}),
-              wp::macro::entriesWithoutARecord({"LCK", "ab\"c", "a\tb, c", "a\rb", "\n"}));
+    EXPECT_EQ(std::vector<std::size_t>({0, 1, 3}),
+              wp::macro::entriesWithoutARecord({"\n", "ab\"c", "a\tb, c", "a\rb", "LCK"}));
     constexpr auto cp = MacroTextKind::CodePage, utf8 = MacroTextKind::Utf8;
     const std::tuple<const char*, std::string, Entries, MacroTextKind> cases[] = {
         {"bare fields split at commas, blanks dropped", " \t\"LCK\"\r\n  MVE 1 \t,2 \r\n", {"LCK", "MVE 1", "2"}, cp},
@@ -41,7 +41,7 @@ TEST(MacroFile, WritesAndReadsQuotedRecordsInAnyEncodingUpToTheFirstLimitPassed)
          {"\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80"}, utf8},
         {"UTF-16 broken surrogates and an odd byte", utf16File(u"\xD83D,\xDE00,\xD83Dx", false) + "R",
          {"\xEF\xBF\xBD", "\xEF\xBF\xBD", "\xEF\xBF\xBDx\xEF\xBF\xBD"}, utf8},
-        {"UTF-16 edges", utf16File(u"\u007F\u0080\u07FF\u0800\uD7FF\xDC00\xDC00\uFFFF\U00010000\U0010FFFF,"
+        {"UTF-16 edges", utf16File(u"\u007F\u0080\u07FF\u0800\uD7FF\xDC00\xDFFF\uFFFF\U00010000\U0010FFFF,"
                                    u"\xD800\xDBFF\uE000,\uE000\xD800", true) + "\xDC",
          {"\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBF\xF0\x90\x80\x80"
           "\xF4\x8F\xBF\xBF", "\xEF\xBF\xBD\xEF\xBF\xBD\xEE\x80\x80", "\xEE\x80\x80\xEF\xBF\xBD\xEF\xBF\xBD"}, utf8},
@@ -54,6 +54,8 @@ TEST(MacroFile, WritesAndReadsQuotedRecordsInAnyEncodingUpToTheFirstLimitPassed)
     }
     const std::tuple<std::string, wp::macro::MacroFileLimits, bool, bool, std::size_t> limited[] = {
         {"a,b,c,", {3, 9}, false, false, 3}, {"a,b,c,d", {3, 9}, true, false, 3},
+        {std::string(100'001, ','), {}, true, false, 100'000}, // the limits a file is read with
+        {std::string(4'096, 'x') + "," + std::string(4'097, 'x'), {}, false, true, 1},
         {"LCK,\"RCK\" and more,RCKX", {9, 3}, false, true, 2},
         {"\xE9\xE9\xE9,\xE9\xE9\xE9\xE9", {9, 3}, false, true, 1}, // code-page bytes are characters
         {"\xEF\xBB\xBF\xC3\xA9\xC3\xA9\xC3\xA9", {9, 3}, false, false, 1},
