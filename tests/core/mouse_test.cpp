@@ -116,7 +116,7 @@ TEST(MouseOverflow, IsReportedInsteadOfWrappingAndChangesNothing) {
         {"PixelsToTwipsY below the range", 15.0f, [](MouseMembers& m) { m.PixelsToTwipsY(INT32_MIN); }},
         {"ScreenMousePosX twips beyond", 0.5f, [](MouseMembers& m) { m.ScreenMousePosX(0, INT32_MAX); }},
         {"LimitCursor twips beyond", 0.5f, [](MouseMembers& m) { m.LimitCursor(0, INT32_MAX, 0, 0, 0); }},
-        {"PointToPoint difference", 15.0f, [](MouseMembers& m) { m.PointToPoint(INT32_MIN, 0, INT32_MAX, 0); }},
+        {"PointToPoint difference", 15.0f, [](MouseMembers& m) { m.PointToPoint(INT32_MAX, 0, INT32_MIN, 0); }},
         {"PointToPoint doubled distance", 15.0f, [](MouseMembers& m) { m.PointToPoint(0, 0, 0, 1 << 30); }},
         {"PointToPoint end position", 15.0f, [](MouseMembers& m) { m.PointToPoint(0, 0, (1 << 30) - 1, 0); }},
         {"hWndMousePosY difference", 15.0f, [](MouseMembers& m) { m.hWndMousePosY(&m, 1); }},

@@ -36,10 +36,10 @@ TEST(AboutWindow, ACtrlLeftPressPicksUpTheLogoWhichCentresOnThePointerAndTheVers
 
 TEST(Gradient, EachComponentStepsOnItsOwnAfterEachBandAndTheBandsTileTheSurface) {
     std::vector<wp::ColourComponents> colours;
-    for (const auto& band : wp::gradientBands(4, {200, 10, 50}, {0, 110, 250}))
+    for (const auto& band : wp::gradientBands(4, {200, 10, 50}, {0, 111, 250}))
         colours.push_back(wp::componentsOf(band.colour));
     EXPECT_EQ((std::vector<wp::ColourComponents>{
-                  {200, 10, 50}, {200, 10, 50}, {150, 35, 100}, {100, 60, 150}, {50, 85, 200}}),
+                  {200, 10, 50}, {200, 10, 50}, {150, 35, 100}, {100, 60, 150}, {50, 86, 200}}),
               colours);
     EXPECT_EQ(0x00332211u, wp::colourOf({0x11, 0x22, 0x33})) << "red in the low byte";
     EXPECT_EQ((wp::ColourComponents{0x11, 0x22, 0x33}), wp::componentsOf(0x80332211u)) << "the high byte is no colour";
