@@ -28,10 +28,10 @@ TEST(MacroFile, WritesAndReadsQuotedRecordsInAnyEncodingUpToTheFirstLimitPassed)
     constexpr auto cp = MacroTextKind::CodePage, utf8 = MacroTextKind::Utf8;
     const std::tuple<const char*, std::string, Entries, MacroTextKind> cases[] = {
         {"bare fields split at commas, blanks dropped", " \t\"LCK\"\r\n  MVE 1 \t,2 \r\n", {"LCK", "MVE 1", "2"}, cp},
-        {"text after the closing quote", "\"LCK\" junk, \"RCK\"x\r\nab\"c", {"LCK", "RCK", "ab\"c"}, cp},
+        {"text after the closing quote", "\"LCK\" junk, \"RCK\"x\r\nab\"c, ", {"LCK", "RCK", "ab\"c", ""}, cp},
         {"LF, CR and no line end", "\"LCK\"\n\"RCK\"\rRDC\r\nSLP 1", {"LCK", "RCK", "RDC", "SLP 1"}, cp},
         {"open quote runs to the line end", "\"LCK\r\n\"A\rB\"\r\n\"MVE 1,2", {"LCK", "A", "B\"", "MVE 1,2"}, cp},
-        {"empty lines and fields", "\r\n\"\"\r\n   \nLCK,\r\r\n", {"", "", "", "LCK", "", ""}, cp},
+        {"empty lines and fields", "\r\n\"\"\r\n   \nLCK,\r\n\r", {"", "", "", "LCK", "", ""}, cp},
         {"NUL bytes are characters", std::string("\"L\0K\"\r\n", 7), {std::string("L\0K", 3)}, cp},
         {"UTF-8 mark", "\xEF\xBB\xBFLCK,\"\xC3\xA9\"", {"LCK", "\xC3\xA9"}, utf8},
         {"half a mark is text", "\xEF\xBB\"LCK\"", {"\xEF\xBB\"LCK\""}, cp},
