@@ -10,9 +10,7 @@
 using wp::SwitchSchedule;
 using Args = std::vector<std::string>;
 
-namespace {
-
-std::string describe(const wp::cli::CommandLine& line) {
+static std::string describe(const wp::cli::CommandLine& line) {
     std::ostringstream out;
     if (std::holds_alternative<wp::cli::OpenWindows>(line)) out << "windows";
     if (std::holds_alternative<wp::cli::ShowHelp>(line)) out << "help";
@@ -30,27 +28,37 @@ std::string describe(const wp::cli::CommandLine& line) {
 // What the command line asks for; a wrong one is refused with a message that names what is wrong.
 TEST(CommandLine, ReadsWhatToDoOrSaysWhatIsWrong) {
     const std::pair<Args, std::vector<const char*>> cases[] = {
-        {{}, {"windows"}},
-        {{"--play", "a.cmd", "/?"}, {"help"}},
-        {{"--times", "3", "--play", "C:\\a b.cmd"}, {"play C:\\a b.cmd x3"}},
+        {{}, {"windows"}}, {{"--play", "a.cmd", "/?"}, {"help"}}, {{"-h"}, {"help"}}, {{"--help"}, {"help"}},
+        {{"--times", "1", "--play", "C:\\a b.cmd"}, {"play C:\\a b.cmd x1"}},
+        {{"--play", "a", "--times", "4294967295"}, {"play a x4294967295"}},
         {{"--every", "007", "--switch", " -10, 5", "2.5,1080"}, {"switch -10,5 2,1080 every 7 = 6300 ms for 0"}},
         {{"--switch", "1,2", "3,4", "--every", ".5", "--for", "0.01"}, {"switch 1,2 3,4 every 0.5 = 450 ms for 600"}},
         {{"--when-idle", "--switch", "1,2", "3,4", "--every", "1"}, {"switch 1,2 3,4 every 1 = 900 ms for 0 when idle"}},
-        {{"--play", "a", "--when-idle"}, {"bad: ", "--when-idle"}}, {{"--bogus"}, {"bad: ", "--bogus"}}, {{"macro.cmd"}, {"bad: ", "macro.cmd"}},
-        {{"--play", "--times", "2"}, {"bad: ", "--play"}}, {{"--play", "a", "--play", "b"}, {"bad: ", "--play"}},
+        {{"--play", "a", "--when-idle"}, {"bad: ", "--when-idle"}},
+        {{"--switch", "1,2", "3,4", "--every", "1", "--for", "2.99612e303"}, // just below the largest double
+         {"switch 1,2 3,4 every 1 = 900 ms for 1.79767e+308"}},
+        {{"--bogus"}, {"bad: ", "option", "--bogus"}}, {{"//x"}, {"bad: ", "option", "//x"}},
+        {{"macro.cmd"}, {"bad: ", "argument", "macro.cmd"}}, {{"--play"}, {"bad: ", "--play"}},
+        {{"--play", "---"}, {"bad: ", "--play"}}, {{"--play", "--times", "2"}, {"bad: ", "--play"}},
+        {{"--play", "a", "--play", "b"}, {"bad: ", "--play"}}, {{"--play", "a", "--times", "0"}, {"bad: ", "'0'"}},
         {{"--play", "a", "--times", "2.5"}, {"bad: ", "--times", "2.5"}},
-        {{"--times", "2"}, {"bad: ", "--times", "--play"}},
+        {{"--play", "a", "--times", "4294967296"}, {"bad: ", "'4294967296'"}}, {{"--for", "1"}, {"bad: ", "--for"}},
+        {{"--play", "a", "--every", "5"}, {"bad: ", "--every"}}, {{"--times", "2"}, {"bad: ", "--times", "--play"}},
         {{"--play", "a", "--switch", "1,2", "3,4", "--every", "5"}, {"bad: ", "--play", "--switch"}},
-        {{"--switch", "1,2", "--every", "5"}, {"bad: ", "--switch"}},
-        {{"--switch", "1,2", "3,4"}, {"bad: ", "--every"}},
+        {{"--switch", "1,2", "--every", "5"}, {"bad: ", "--switch"}}, {{"--switch", "1,2", "3,4"}, {"bad: ", "every"}},
+        {{"--switch", "--every", "5", "3,4"}, {"bad: ", "--switch"}},
         {{"--switch", "1,2", "3,x", "--every", "5"}, {"bad: ", "3,x"}},
+        {{"--switch", "x,2", "3,4", "--every", "5"}, {"bad: ", "x,2"}},
         {{"--switch", "1,2", "3,4", "--every", "0"}, {"bad: ", "--every", "'0'"}},
-        {{"--switch", "1,2", "3,4", "--every", "6 6"}, {"bad: ", "--every", "6 6"}},
+        {{"--switch", "1,2", "3,4", "--every", "6 5"}, {"bad: ", "--every", "6 5"}},
+        {{"--switch", "1,2", "3,4", "--every", "66"}, {"bad: ", "--every", "66"}},
         {{"--switch", "1,2", "3,4", "--every", "5", "--for", "0"}, {"bad: ", "--for", "'0'"}},
+        {{"--switch", "1,2", "3,4", "--every", "5", "--for", "2.9962e303"}, {"bad: ", "--for"}},
     };
     for (const auto& [arguments, named] : cases) {
         const std::string result = describe(wp::cli::readCommandLine(arguments));
         for (const char* name : named) EXPECT_NE(std::string::npos, result.find(name)) << result;
+        EXPECT_TRUE(named.size() > 1 || result == named[0]) << result;
     }
 }
 
@@ -103,5 +111,3 @@ TEST(UserInputPace, ReportsTheFirstMoveThenOncePerPeriodFromTheLastReport) {
     EXPECT_EQ((std::vector<bool>{true, false, true, false, true, true, true, false}), reported)
         << "a clock that went back starts anew";
 }
-
-} // namespace

@@ -23,7 +23,7 @@ struct FakeHost final : RunnerHost {
     std::function<void(FakeHost&)> onEvents;
     void beginRun() override { log.push_back("begin"); }
     std::vector<std::string> entryTexts() override { return list; }
-    std::size_t entryCount() override { return isClosed ? 0 : list.size(); }
+    std::size_t entryCount() override { return list.size(); }
     void selectEntry(std::size_t index) override { selected = index; }
     void singleClick(std::int32_t button) override { act("click " + std::to_string(button)); }
     void doubleClick(std::int32_t button) override { act("double " + std::to_string(button)); }
@@ -55,35 +55,35 @@ std::string playedAlone(const std::string& entry, char separator) {
     return log.size() == 3 ? log[1].substr(0, log[1].rfind(" @0")) : log.size() == 2 ? "" : "?";
 }
 
-TEST(MacroEntries, PlayAsTheirCodeAndNumbersSayInTheLocale) {
+TEST(MacroEntries, PlayAsTheirCodeAndNumbersSayInTheLocaleAlsoWhenComposedFromTheBoxes) {
     const std::tuple<const char*, char, const char*> cases[] = {
         {"LCK", '.', "click 0"}, {"rck", '.', "click 1"}, {"LDCxyz", '.', "double 0"}, {"RDC", '.', "double 1"},
         {"LC", '.', ""}, {"mVe 10, 20", '.', "move 10,20"}, {"MVE  -7 , -8 ", '.', "move -7,-8"},
         {"MVE 2.5,3.5", '.', "move 2,4"},
         {"MVE 2,5,3", ',', "move 2,5"}, // the first comma splits; y reads 5,3 in this locale
-        {"MVE 1.5,0", ',', ""}, {"MVE 1e10,0", '.', ""}, {"MVE 100", '.', ""}, {"MVE ,5", '.', ""},
+        {"MVE 1.5,0", ',', ""}, {"MVE 1,x", '.', ""}, {"MVE 1e10,0", '.', ""}, {"MVE 100", '.', ""},
+        {"MVE ,5", '.', ""},
         {"MVE\xc3\xa9" "3,4", '.', "move 3,4"}, // the fourth character is passed over whole
         {"SLP 0,5", ',', "wait 500"}, {"SLP 0,5", '.', ""}, {"slp  1 ", '.', "wait 1000"},
         {"SLP -1", '.', "wait -1000"}, {"SLP", '.', ""}, {"SLP 1e999", '.', ""}, {"SLP2", '.', ""},
     };
     for (const auto& [entry, separator, action] : cases) EXPECT_EQ(action, playedAlone(entry, separator)) << entry;
-}
-
-TEST(MacroEntries, ComposedFromTheBoxesPlayAsTheOptionSays) {
-    const std::tuple<int, CommandInputs, char, const char*> cases[] = {
+    const std::tuple<int, CommandInputs, char, const char*> composed[] = {
         {optLeftClick, {"1", "2", "3"}, '.', "click 0"}, {optRightClick, {}, '.', "click 1"},
         {optLeftDoubleClick, {}, ',', "double 0"}, {optRightDoubleClick, {}, '.', "double 1"},
         {optMove, {"12abc", "7 5", "9"}, '.', "move 12,75"}, {optMove, {"&H1F", "-3"}, '.', "move 31,-3"},
         {optMove, {"1.5", "2.5"}, ',', "move 2,2"}, // a fraction would be split at the comma
         {optWait, {"1", "2"}, '.', "wait 0"}, {optWait, {"", "", ".5"}, ',', "wait 500"},
         {optWait, {"", "", "2,5"}, ',', "wait 2000"}, // the box's number is read with the full stop
+        {optWait, {"", "", "1e999"}, '.', "wait 0"}, {optMove, {"1e999", "2"}, ',', "move 0,2"},
     };
-    for (const auto& [option, boxes, separator, action] : cases) {
+    for (const auto& [option, boxes, separator, action] : composed) {
         const auto text = composeCommand(option, boxes, separator);
         ASSERT_TRUE(text) << option;
         EXPECT_EQ(action, playedAlone(*text, separator)) << *text;
     }
     EXPECT_EQ("RPT", composeCommand(optRepeat, {}, '.'));
+    for (int option = 0; option < optRepeat; ++option) EXPECT_TRUE(composeCommand(option, {}, '.')) << option;
     EXPECT_FALSE(composeCommand(-1, {}, '.'));
     EXPECT_FALSE(composeCommand(optRepeat + 1, {}, '.'));
 }
@@ -98,8 +98,8 @@ TEST(RunMacro, PlaysUntilTheLastEntryOrAStopAndEndsOnAChangedList) {
         {"a repeat loops until a stop within a wait", {"LCK", "SLP 1", "RPT", "RCK"},
          [](FakeHost& h) { h.stop = std::count(h.log.begin(), h.log.end(), "wait 1000 @1") == 2; },
          {"begin", "click 0 @0", "wait 1000 @1", "click 0 @0", "wait 1000 @1", "end"}},
-        {"the list shrinks below the position", {"LCK", "RCK", "LDC", "RPT"},
-         [](FakeHost& h) { h.list.resize(h.selected == 1 ? 1 : h.list.size()); },
+        {"the list shrinks to the position", {"LCK", "RCK", "LDC", "RPT"},
+         [](FakeHost& h) { h.list.resize(h.selected == 1 ? 2 : h.list.size()); },
          {"begin", "click 0 @0", "click 1 @1", "end"}},
         {"a longer list replaces it: the snapshot ends the run", {"LCK", "RCK"},
          [](FakeHost& h) { h.list = {"MVE 1,1", "MVE 2,2", "MVE 3,3"}; }, {"begin", "click 0 @0", "click 1 @1", "end"}},

@@ -76,15 +76,12 @@ private:
     }
 };
 
-TEST(MouseArithmetic, ReachesTheRangeEndsExactlyAndKeepsAFractionalFactor) {
-    EXPECT_EQ(INT32_MAX, checkedSum(INT32_MAX - 1, 1));
-    EXPECT_EQ(INT32_MIN, checkedDifference(INT32_MIN + 1, 1));
-    EXPECT_EQ(15, pixelsToTwips(2, 7.5f)) << "192 DPI";
-    EXPECT_EQ(10, twipsToPixels(75, 7.5f));
-}
-
 // Mode 0 is twips through each axis's own factor, halves to even; any other mode is pixels.
 TEST(MouseUnits, ConvertPerAxisAndReadThePointerOnTheScreenOrInAWindow) {
+    EXPECT_EQ(INT32_MAX, checkedSum(INT32_MAX - 1, 1)) << "the range ends are reached exactly";
+    EXPECT_EQ(INT32_MIN, checkedDifference(INT32_MIN + 1, 1));
+    EXPECT_EQ(15, pixelsToTwips(2, 7.5f)) << "192 DPI: a fractional factor";
+    EXPECT_EQ(10, twipsToPixels(75, 7.5f));
     FakeMousePlatform platform;
     platform.twipsX = 12.0f;
     platform.twipsY = 10.0f;
@@ -119,7 +116,7 @@ TEST(MouseOverflow, IsReportedInsteadOfWrappingAndChangesNothing) {
         {"PixelsToTwipsY below the range", 15.0f, [](MouseMembers& m) { m.PixelsToTwipsY(INT32_MIN); }},
         {"ScreenMousePosX twips beyond", 0.5f, [](MouseMembers& m) { m.ScreenMousePosX(0, INT32_MAX); }},
         {"LimitCursor twips beyond", 0.5f, [](MouseMembers& m) { m.LimitCursor(0, INT32_MAX, 0, 0, 0); }},
-        {"PointToPoint difference", 15.0f, [](MouseMembers& m) { m.PointToPoint(INT32_MIN, 0, INT32_MAX, 0); }},
+        {"PointToPoint difference", 15.0f, [](MouseMembers& m) { m.PointToPoint(INT32_MAX, 0, INT32_MIN, 0); }},
         {"PointToPoint doubled distance", 15.0f, [](MouseMembers& m) { m.PointToPoint(0, 0, 0, 1 << 30); }},
         {"PointToPoint end position", 15.0f, [](MouseMembers& m) { m.PointToPoint(0, 0, (1 << 30) - 1, 0); }},
         {"hWndMousePosY difference", 15.0f, [](MouseMembers& m) { m.hWndMousePosY(&m, 1); }},

@@ -9,8 +9,6 @@
 
 using wp::NumberStatus;
 
-namespace {
-
 constexpr auto Ok = NumberStatus::Ok, NaN = NumberStatus::NotANumber, Over = NumberStatus::Overflow;
 
 // readNumber takes the whole text in the given locale; leadingNumberValue what its start spells.
@@ -53,17 +51,14 @@ TEST(Numbers, WholeNumbersRoundHalvesToEvenWithinThe32BitRange) {
     EXPECT_EQ(Over, wp::toInt32(std::nan("")).status);
 }
 
-TEST(ShortestDecimalText, IsPlainFrom1eMinus9To1e15AndUsesENotationBeyond) {
-    const std::tuple<double, char, const char*> cases[] = {
-        {-0.0, '.', "0"},  {0.5, ',', "0,5"}, {0.1, '.', "0.1"}, {-2.5e-12, '.', "-2.5E-12"},
+// Decimal text is plain from 1e-9 to 1e15, E notation beyond; the period comes only within 0 to 65.
+TEST(IntervalText, IsTheShortestDecimalTextAndGivesThePeriodOnlyWithinZeroToSixtyFive) {
+    const std::tuple<double, char, const char*> texts[] = {
+        {-0.0, '.', "0"},  {0.5, ',', "0,5"}, {0.1, '.', "0.1"}, {-2.5e-12, '.', "-2.5E-12"}, {5e-10, '.', "5E-10"},
         {999999999999999, '.', "999999999999999"}, {1e15, '.', "1E+15"}, {1e-9, '.', "0.000000001"},
-        {5e-10, '.', "5E-10"},
     };
-    for (const auto& [value, separator, text] : cases)
+    for (const auto& [value, separator, text] : texts)
         EXPECT_EQ(text, wp::shortestDecimalText(value, separator)) << value;
-}
-
-TEST(IntervalText, GivesThePeriodOnlyWithinZeroToSixtyFive) {
     // The box's text becomes its leading number, or the fallback for one beyond the double range.
     EXPECT_EQ("75", wp::normalisedIntervalText("7 5", ','));
     EXPECT_EQ("0,5", wp::normalisedIntervalText(".5x", ','));
@@ -86,5 +81,3 @@ TEST(TimerSettings, FiresOnlyWhenEnabledWithANonZeroInterval) {
     timer.setInterval(70000);
     EXPECT_EQ(65535u, timer.period());
 }
-
-} // namespace

@@ -11,8 +11,6 @@
 #include <limits>
 #include <vector>
 
-namespace {
-
 TEST(CommentsScroll, AShortTextStaysAndALongOneRisesHalfAPixelATickAndComesBackBelow) {
     wp::CommentsScroll scroll;
     EXPECT_FALSE(scroll.tick(121, 121));
@@ -25,30 +23,27 @@ TEST(CommentsScroll, AShortTextStaysAndALongOneRisesHalfAPixelATickAndComesBackB
     EXPECT_EQ(123, scroll.drawnTop()) << "once the top reaches minus the height, just below the container";
 }
 
-TEST(Logo, ALeftPressWithCtrlAlonePicksItUpAndItCentresOnThePointer) {
+TEST(AboutWindow, ACtrlLeftPressPicksUpTheLogoWhichCentresOnThePointerAndTheVersionIsPadded) {
     using namespace wp;
     EXPECT_TRUE(picksUpLogo(LeftButton, CtrlKey));
     EXPECT_FALSE(picksUpLogo(LeftButton, CtrlKey | ShiftKey));
     EXPECT_FALSE(picksUpLogo(LeftButton | RightButton, CtrlKey));
     // The pointer's offset from the outer corner, less half the logo, halves to even.
-    EXPECT_EQ((PixelPoint{176, 112}), logoFollowPlace({300, 200}, {100, 50}, 49, 76)); // 175.5
+    EXPECT_EQ((PixelPoint{176, 114}), logoFollowPlace({300, 200}, {100, 50}, 49, 73)); // 175.5, 113.5
     EXPECT_EQ((PixelPoint{-524, -438}), logoFollowPlace({1, 0}, {500, 400}, 49, 76));  // -523.5
+    EXPECT_EQ("1.06.0001", wp::versionText(1, 6, 1)) << "minor to two digits, revision to four";
 }
 
-TEST(VersionText, PadsMinorToTwoAndRevisionToFourDigits) { EXPECT_EQ("1.06.0001", wp::versionText(1, 6, 1)); }
-
-TEST(Gradient, EachComponentStepsOnItsOwnAfterEachBand) {
+TEST(Gradient, EachComponentStepsOnItsOwnAfterEachBandAndTheBandsTileTheSurface) {
     std::vector<wp::ColourComponents> colours;
-    for (const auto& band : wp::gradientBands(4, {200, 10, 50}, {0, 110, 250}))
+    for (const auto& band : wp::gradientBands(4, {200, 10, 50}, {0, 111, 250}))
         colours.push_back(wp::componentsOf(band.colour));
     EXPECT_EQ((std::vector<wp::ColourComponents>{
-                  {200, 10, 50}, {200, 10, 50}, {150, 35, 100}, {100, 60, 150}, {50, 85, 200}}),
+                  {200, 10, 50}, {200, 10, 50}, {150, 35, 100}, {100, 60, 150}, {50, 86, 200}}),
               colours);
     EXPECT_EQ(0x00332211u, wp::colourOf({0x11, 0x22, 0x33})) << "red in the low byte";
     EXPECT_EQ((wp::ColourComponents{0x11, 0x22, 0x33}), wp::componentsOf(0x80332211u)) << "the high byte is no colour";
-}
-
-TEST(Gradient, BandsTileTheSurfaceFromTheBottomUpWithBoundedWork) {
+    // The bands tile the surface from the bottom up, with bounded work.
     for (std::int32_t height : {0, INT32_MIN}) EXPECT_TRUE(wp::gradientBands(height, {}, {}).empty());
     for (std::int32_t height = 1; height < 3000; ++height) {
         const auto bands = wp::gradientBands(height, {}, {0, 0, 255});
@@ -61,12 +56,10 @@ TEST(Gradient, BandsTileTheSurfaceFromTheBottomUpWithBoundedWork) {
     EXPECT_EQ(256u, wp::gradientBands(INT32_MAX, {}, {}).size());
 }
 
-TEST(MarkerGeometry, SideIsFortyTwoAtNinetySixDpiScaledToAnEvenSide) {
+TEST(MarkerGeometry, AnEvenSideScaledFromFortyTwoAtNinetySixDpiCentresOnAWholePosition) {
     const std::pair<unsigned, int> cases[] = {{96, 42}, {120, 52}, {144, 64}, {168, 74}, {0, 42}};
     for (const auto& [dpi, side] : cases) EXPECT_EQ(side, wp::markerSidePixels(dpi)) << dpi;
-}
-
-TEST(MarkerGeometry, TheCornerLiesHalfASideBeforeAWholePositionAndReportsItBackAtEveryScaling) {
+    // The corner lies half a side before a whole position and reports it back at every scaling.
     for (unsigned dpi : {96u, 120u, 144u, 168u, 192u, 240u}) {
         const std::int32_t width = wp::markerSidePixels(dpi) * wp::twipsPerPixel;
         for (double position : {0.0, 401.0, -21.0, -1000.0, 3839.0, 32000.0}) {
@@ -79,5 +72,3 @@ TEST(MarkerGeometry, TheCornerLiesHalfASideBeforeAWholePositionAndReportsItBackA
     EXPECT_EQ(380, wp::twipsToPixels(wp::markerEdgeTwips(401.5, 630)).value) << "380.5 halves to even";
     EXPECT_FALSE(wp::twipsToPixels(std::numeric_limits<double>::quiet_NaN()));
 }
-
-} // namespace
