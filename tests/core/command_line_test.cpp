@@ -71,6 +71,27 @@ TEST(SwitchSchedule, SwitchesOncePerPeriodToPositionOneFirstUntilTheEnd) {
     SwitchSchedule late(0, 100, std::nullopt);
     EXPECT_EQ(ToPosition1, late.at(550)) << "missed periods give one switch";
     EXPECT_EQ(600, late.nextDue());
+    EXPECT_EQ(None, SwitchSchedule(0, 0, std::nullopt).at(1e9)) << "a period of 0 never switches";
+    EXPECT_EQ(ToPosition1, SwitchSchedule(0, 1, std::nullopt).at({1, false, 0.5})) << "no pause unless asked";
+}
+
+// As the window's timer asks it: a skip shows as paused until a switch; a stop ends a wait and a
+// pause, and a release with nothing waiting switches nothing.
+TEST(SwitchGate, PausedUntilASwitchAndAStopEndsAWait) {
+    using enum wp::SwitchGate::Action;
+    wp::SwitchGate gate;
+    const auto due = [&gate](wp::SwitchGate::Activity activity) {
+        const auto action = gate.due(activity, 10);
+        return std::pair(action, gate.paused() + 2 * gate.waiting()); // 1: paused, 2: waiting
+    };
+    EXPECT_FALSE(gate.paused() || gate.poll(false) != None) << "nothing paused or waiting at first";
+    EXPECT_EQ(std::pair(Wait, 2), due({0, true}));
+    gate.reset(), gate.setPauseWhileActive(true);
+    EXPECT_EQ(std::pair(Skip, 1), due({20, false, 15.0}));
+    EXPECT_EQ(std::pair(Switch, 0), due({30, false, 15.0}));
+    EXPECT_EQ(std::pair(Skip, 1), due({40, true}));
+    gate.reset();
+    EXPECT_FALSE(gate.paused() || gate.waiting());
 }
 
 // A due switch waits while a button is held and comes at the release; with the pause on, input

@@ -35,8 +35,6 @@ expect_eq "$(pointer)" "$x $y" "pointer while the button is held"
 xdotool mouseup 1
 released=$(ms)
 while [ "$(pointer)" != "150 20" ] && [ $(($(ms) - released)) -lt 2000 ]; do :; done
-late=$(($(ms) - released))
-expect_eq "$(pointer)" "150 20" "the switch after the release"
-[ "$late" -le 300 ] || fail "the switch came ${late} ms after the release"
+[ $(($(ms) - released)) -le 300 ] || fail "no switch within 0.3 s of the release: $(pointer) after $(($(ms) - released)) ms"
 close_app
 echo "e2e switch waits: ok"

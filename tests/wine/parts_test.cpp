@@ -174,12 +174,9 @@ TEST(EventWait, RunsTheEventsAndEndsNotBeforeItsTimeOrWhenAbandonedOrQuit) {
 // Input a program sends (this one's clicks, other tools') is not the user's: the watch sees none.
 TEST(UserInputWatch, LeavesInjectedKeysButtonsAndMovesOut) {
     wp::win::UserInputWatch watch;
-    INPUT sent[4]{};
-    for (INPUT& input : sent) input.type = INPUT_MOUSE;
-    sent[0].mi.dwFlags = MOUSEEVENTF_MOVE;
-    sent[0].mi.dx = 3;
+    INPUT sent[4]{{INPUT_MOUSE}, {INPUT_MOUSE}, {INPUT_KEYBOARD}, {INPUT_KEYBOARD}};
+    sent[0].mi = {3, 0, 0, MOUSEEVENTF_MOVE};
     sent[1].mi.dwFlags = MOUSEEVENTF_WHEEL;
-    sent[2].type = sent[3].type = INPUT_KEYBOARD;
     sent[2].ki.wVk = sent[3].ki.wVk = VK_F24;
     sent[3].ki.dwFlags = KEYEVENTF_KEYUP;
     ASSERT_EQ(4u, SendInput(4, sent, sizeof(INPUT)));
