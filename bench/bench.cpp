@@ -1,10 +1,11 @@
 // Prints the lateness of 200 waits of 0.05 s (p50, p99, max) and the CPU share of a 10 s wait,
 // both taken while a 20 ms window timer ticks, as the macro window's F9 poll does.
 // Then the switch timer (switch_bench.cpp), start-up (startup_bench.cpp), the runner's throughput
-// and the speed of macro files (macro_bench.cpp).
+// and the speed of macro files (macro_bench.cpp), the recording's hook (hook_bench.cpp).
 // Last, macro files of every shape the size cap lets through (file_bench.cpp).
 //   bench [waits] [long-wait-seconds] [moves] [records]
 //   bench --files     the file shapes alone
+//   bench --hook [events]   the recording's hook alone
 #include <windows.h>
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "file_bench.h"
+#include "hook_bench.h"
 #include "macro_bench.h"
 #include "startup_bench.h"
 #include "switch_bench.h"
@@ -53,6 +55,10 @@ LRESULT CALLBACK tickerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 int main(int argc, char** argv) {
     if (argc > 1 && std::string_view(argv[1]) == "--files") {
         benchMacroFileShapes();
+        return 0;
+    }
+    if (argc > 1 && std::string_view(argv[1]) == "--hook") {
+        benchRecordingHook(argc > 2 ? std::atoi(argv[2]) : 2000);
         return 0;
     }
     const int waits = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
@@ -105,6 +111,7 @@ int main(int argc, char** argv) {
     benchSwitchTimer(100);
     benchStartUp(11);
     benchMacroWindow(argc > 3 ? std::atoi(argv[3]) : 10'000, argc > 4 ? std::atoi(argv[4]) : 100'000);
+    benchRecordingHook(2000);
     benchMacroFileShapes();
     return 0;
 }

@@ -2,13 +2,16 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <initializer_list>
+#include <limits>
 #include <utility>
 
 #include "core/app_info.h"
 #include "core/key_press.h"
 #include "core/macro_file.h"
+#include "core/macro_recording.h"
 #include "core/macro_runner.h"
 #include "core/mouse_members.h"
 #include "core/switch_gate.h"
@@ -20,6 +23,7 @@
 #include "win/handle.h"
 #include "win/pointer_port.h"
 #include "win/pump.h"
+#include "win/recording_hooks.h"
 #include "win/text.h"
 #include "win/user_input_watch.h"
 
@@ -151,6 +155,41 @@ int playMacro(const cli::PlayMacro& play) {
     return exitDone;
 }
 
+// Records until a stop key or the end of the time given; the file is written only then, whole, so
+// that a recording that cannot be written leaves an old file as it was.
+int recordMacro(const cli::RecordMacro& record) {
+    win::RecordingHooks hooks;
+    if (!hooks.installed()) {
+        tell(std::string(appInfo.Title) + ": could not start recording\n" +
+                 win::toUtf8(macro::systemErrorText(GetLastError())),
+             true);
+        return exitWrong;
+    }
+    macro::MacroRecorder recorder(win::systemDoubleClickBounds(), win::userDecimalSeparator());
+    const double end =
+        win::monotonicMilliseconds() + record.forMilliseconds.value_or(std::numeric_limits<double>::infinity());
+    constexpr double pollMs = 20;
+    while (!hooks.stopKeyPressed() && !win::quitRequested() && win::monotonicMilliseconds() < end) {
+        win::waitLettingEventsRun(std::min(end, win::monotonicMilliseconds() + pollMs),
+                                  [&hooks] { return hooks.stopKeyPressed(); });
+        for (const macro::ButtonEvent& event : hooks.take())
+            recorder.add(event);
+    }
+    for (const macro::ButtonEvent& event : hooks.take())
+        recorder.add(event);
+    POINT rest{};
+    GetCursorPos(&rest);
+    const std::vector<std::string> entries = recorder.finish(rest.x, rest.y);
+    if (const macro::FileOutcome saved = macro::replaceFile(win::toWide(record.file), macro::macroFileBytes(entries));
+        !saved) {
+        tell(std::string(appInfo.Title) + ": could not write the macro file " + record.file + "\n" +
+                 win::toUtf8(saved.failure) + "\n",
+             true);
+        return exitWrong;
+    }
+    return exitDone;
+}
+
 int runSwitching(const cli::RunSwitching& run) {
     bool stop = false;
     StopKeys keys({VK_F9}, stop);
@@ -186,6 +225,7 @@ std::vector<std::string> commandLineArguments() {
 
 int runCommandLine(const cli::CommandLine& commandLine) {
     if (const auto* play = std::get_if<cli::PlayMacro>(&commandLine)) return playMacro(*play);
+    if (const auto* record = std::get_if<cli::RecordMacro>(&commandLine)) return recordMacro(*record);
     if (const auto* run = std::get_if<cli::RunSwitching>(&commandLine)) return runSwitching(*run);
     if (std::holds_alternative<cli::ShowHelp>(commandLine)) {
         tell(std::string(cli::usageText()), false);

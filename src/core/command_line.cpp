@@ -13,7 +13,7 @@ constexpr char fullStop = '.';
 struct Given {
     bool help = false;
     bool whenIdle = false;
-    std::optional<std::string> play, times, every, forMinutes;
+    std::optional<std::string> play, record, times, every, forValue;
     std::optional<std::pair<std::string, std::string>> positions;
 };
 
@@ -66,13 +66,25 @@ std::variant<RunSwitching, BadCommandLine> readSwitching(const Given& given) {
         return bad("--every takes seconds above 0 and up to 65, not '" + every + "'.");
     run.periodMilliseconds = *period;
 
-    if (given.forMinutes) {
-        const auto minutes = readNumber(*given.forMinutes, fullStop);
+    if (given.forValue) {
+        const auto minutes = readNumber(*given.forValue, fullStop);
         if (!minutes || !(minutes.value > 0) || !std::isfinite(minutes.value * 60'000.0))
-            return bad("--for takes minutes above 0, not '" + *given.forMinutes + "'.");
+            return bad("--for takes minutes above 0, not '" + *given.forValue + "'.");
         run.forMilliseconds = minutes.value * 60'000.0;
     }
     return run;
+}
+
+// With --record, --for counts seconds: a recording is short.
+std::variant<RecordMacro, BadCommandLine> readRecord(const Given& given) {
+    RecordMacro record{*given.record, std::nullopt};
+    if (given.forValue) {
+        const auto seconds = readNumber(*given.forValue, fullStop);
+        if (!seconds || !(seconds.value > 0) || !std::isfinite(seconds.value * 1000.0))
+            return bad("--for takes seconds above 0 with --record, not '" + *given.forValue + "'.");
+        record.forMilliseconds = seconds.value * 1000.0;
+    }
+    return record;
 }
 
 template <class Result> CommandLine widen(std::variant<Result, BadCommandLine> read) {
@@ -109,9 +121,10 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
             const char* what;
         } withValue[] = {
             {"--play", &given.play, "a macro file"},
+            {"--record", &given.record, "a macro file"},
             {"--times", &given.times, "a number of plays"},
             {"--every", &given.every, "a number of seconds"},
-            {"--for", &given.forMinutes, "a number of minutes"},
+            {"--for", &given.forValue, "a number"},
         };
         bool known = false;
         for (const auto& o : withValue) {
@@ -127,15 +140,15 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
     }
 
     if (given.help) return ShowHelp{};
-    if (given.play && given.positions) return bad("--play and --switch cannot be used together.");
+    if ((given.play ? 1 : 0) + (given.record ? 1 : 0) + (given.positions ? 1 : 0) > 1)
+        return bad("Give one of --play, --record and --switch.");
     if (given.times && !given.play) return bad("--times goes with --play.");
-    if ((given.every || given.forMinutes || given.whenIdle) && !given.positions)
-        return bad(std::string(given.every        ? "--every"
-                               : given.forMinutes ? "--for"
-                                                  : "--when-idle") +
-                   " goes with --switch.");
+    if (given.forValue && !given.positions && !given.record) return bad("--for goes with --switch or --record.");
+    if ((given.every || given.whenIdle) && !given.positions)
+        return bad(std::string(given.every ? "--every" : "--when-idle") + " goes with --switch.");
     if (given.play) return widen(readPlay(given));
-    if (!given.positions) return bad("Nothing to do: give --play or --switch.");
+    if (given.record) return widen(readRecord(given));
+    if (!given.positions) return bad("Nothing to do: give --play, --record or --switch.");
     if (!given.every) return bad("--switch needs --every SECONDS.");
     return widen(readSwitching(given));
 }
@@ -149,6 +162,10 @@ std::string_view usageText() {
            "      plays the macro file FILE with no window\n"
            "      shown, to its end or until ESC or F9; with\n"
            "      RPT in it, until stopped or N times in all.\n"
+           "  Wanderpoint.exe --record FILE [--for SECONDS]\n"
+           "      records your left and right clicks, double\n"
+           "      clicks and the waits between them until F9 or\n"
+           "      ESC, or for SECONDS, then writes them to FILE.\n"
            "  Wanderpoint.exe --switch X1,Y1 X2,Y2\n"
            "                  --every SECONDS [--for MINUTES]\n"
            "                  [--when-idle]\n"
@@ -163,7 +180,8 @@ std::string_view usageText() {
            "      prints this text.\n"
            "Numbers take a full stop for fractions (0.5).\n"
            "Exit code 0: done or stopped by a key; 2: a wrong\n"
-           "command line or a macro file that cannot be read.\n";
+           "command line, or a macro file that cannot be read\n"
+           "or written.\n";
 }
 
 } // namespace wp::cli

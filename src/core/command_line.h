@@ -22,6 +22,12 @@ struct PlayMacro {
     std::optional<std::uint32_t> times;
 };
 
+// Records the user's clicks until F9 or ESC, or for the time given, then writes the file.
+struct RecordMacro {
+    std::string file;
+    std::optional<double> forMilliseconds;
+};
+
 // Screen pixels.
 struct Position {
     std::int32_t x = 0;
@@ -44,7 +50,7 @@ struct BadCommandLine {
     std::string message;
 };
 
-using CommandLine = std::variant<OpenWindows, ShowHelp, PlayMacro, RunSwitching, BadCommandLine>;
+using CommandLine = std::variant<OpenWindows, ShowHelp, PlayMacro, RecordMacro, RunSwitching, BadCommandLine>;
 
 // The arguments after the program's name. Numbers are written with a full stop, whatever the
 // user's locale, so that a script means the same on every machine.

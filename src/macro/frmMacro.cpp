@@ -55,6 +55,7 @@ win::Menu createMenuBar() {
     AppendMenuW(file.get(), MF_STRING, ids::mnuExit, L"E&xit");
     win::Menu options(CreatePopupMenu());
     AppendMenuW(options.get(), MF_STRING | MF_CHECKED, ids::mnuEnableF9, L"Enable F9 Shortcut");
+    AppendMenuW(options.get(), MF_STRING, ids::mnuRecord, L"Record");
     // Appended popups belong to the bar from then on.
     if (AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(file.get()), L"File")) (void)file.release();
     if (AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(options.get()), L"&Options"))
@@ -182,6 +183,7 @@ void FrmMacro::createControls() {
     form_.onCommand(ids::mnuSave, [this] { mnuSave_Click(); });
     form_.onCommand(ids::mnuExit, [this] { mnuExit_Click(); });
     form_.onCommand(ids::mnuEnableF9, [this] { mnuEnableF9_Click(); });
+    form_.onCommand(ids::mnuRecord, [this] { mnuRecord_Click(); });
     tmrCheckShortcuKey.attach(hwnd());
     mtyMouse1.create(hwnd(), ids::mtyMouse1, form_.dpi(), mouseLeft96, mouseTop96);
     form_.layout();
@@ -212,6 +214,7 @@ void FrmMacro::Form_Load() {
 
 void FrmMacro::Form_Unload() {
     StopMacro = true;
+    recording_.reset(); // what it has not settled goes with the list
     deps_.marker.close();
 }
 
@@ -384,6 +387,7 @@ LRESULT FrmMacro::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_DESTROY:
         tmrCheckShortcuKey.setEnabled(false);
+        recording_.reset();
         return 0;
     default:
         break;

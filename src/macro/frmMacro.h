@@ -2,10 +2,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "core/macro_recording.h"
 #include "macro/file_dialogs.h"
 #include "macro/ports.h"
 #include "markers/marker_target.h"
@@ -14,6 +16,7 @@
 #include "win/dpi.h"
 #include "win/form.h"
 #include "win/handle.h"
+#include "win/recording_hooks.h"
 #include "win/window.h"
 #include "win/window_timer.h"
 
@@ -23,6 +26,7 @@ class FrmMacro final : public win::Window, public markers::MarkerTarget {
 public:
     static constexpr const wchar_t* caption = L"Macro";
     static constexpr const wchar_t* runningCaption = L"Running Macro - Press ESC to Stop";
+    static constexpr const wchar_t* recordingCaption = L"Recording Macro - Press F9 or ESC to Stop";
     static constexpr const wchar_t* openFilter = L"All Mcaro files (*.Cmd)|*.cmd|All files (*.*)|*.*";
     static constexpr const wchar_t* saveFilter = L"All Mcaro files (*.Cmd)|*.cmd";
     static constexpr UINT_PTR shortcutTimerId = 1;
@@ -35,6 +39,7 @@ public:
     void show(int showCommand = SW_SHOWNORMAL);
     HWND control(int id) const;
     bool running() const;
+    bool recording() const { return recording_.has_value(); }
 
     // The macro marker's target: after a drag it writes its centre here, x first.
     void setX(const std::wstring& text) override;
@@ -71,6 +76,7 @@ private:
     void mnuSave_Click();
     void mnuExit_Click();
     void mnuEnableF9_Click();
+    void mnuRecord_Click();
     void ChkShowHelper_Click();
     void Image1_Click();
     void tmrCheckShortcuKey_Timer();
@@ -99,6 +105,8 @@ private:
     void addEntry(const std::wstring& text);
     bool moveFocusInTabOrder(bool backwards);
     void closeWindow();
+    void takeRecordedEntries();
+    void stopRecording();
 
     MacroWindowDeps deps_;
     ComponentClicks componentClicks_{mtyMouse1};
@@ -108,6 +116,16 @@ private:
     unsigned opening_ = 0;
     unsigned runningOpening_ = 0;
     bool f9WasDown_ = false;
+
+    // A recording in progress: what it listens to, and what it has made of it so far.
+    struct Recording {
+        Recording(DoubleClickBounds bounds, char separator, std::wstring title)
+            : recorder(bounds, separator), savedTitle(std::move(title)) {}
+        win::RecordingHooks hooks;
+        MacroRecorder recorder;
+        std::wstring savedTitle;
+    };
+    std::optional<Recording> recording_;
 };
 
 } // namespace wp::macro

@@ -23,5 +23,6 @@ enum : int {
     mnuSave,
     mnuExit,
     mnuEnableF9,
+    mnuRecord,
 };
 } // namespace wp::macro::macro_ids

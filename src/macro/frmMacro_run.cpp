@@ -184,7 +184,7 @@ private:
 bool FrmMacro::running() const { return exists() && runningOpening_ == opening_; }
 
 void FrmMacro::cmdRun_Click() {
-    if (!exists() || running()) return;
+    if (!exists() || running() || recording()) return;
     RunHost host(*this);
     const unsigned opening = opening_;
     runningOpening_ = opening;
@@ -198,11 +198,13 @@ void FrmMacro::Form_KeyUp(int keyCode, int /*shift*/) {
 
 // Acts once per press: on the poll that first sees the key down, or sees that it went down and
 // up again since the last poll. A press during a run stops it, as ESC does, from any application.
+// While recording, the recording's own hooks see the stop keys; the press is used up here.
 void FrmMacro::tmrCheckShortcuKey_Timer() {
     const SHORT state = deps_.asyncKeyState ? deps_.asyncKeyState(VK_F9) : GetAsyncKeyState(VK_F9);
     const bool down = (state & 0x8000) != 0;
     const bool pressed = !f9WasDown_ && (down || (state & 1) != 0);
     f9WasDown_ = down;
+    if (recording()) return takeRecordedEntries();
     if (!F9Enabled || !pressed) return;
     if (running()) StopMacro = true;
     else cmdRun_Click();

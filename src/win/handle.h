@@ -62,6 +62,9 @@ struct DestroyWindowHandle {
 struct DeleteMemoryDC {
     void operator()(HDC h) const { DeleteDC(h); }
 };
+struct UnhookHook {
+    void operator()(HHOOK h) const { UnhookWindowsHookEx(h); }
+};
 
 using Brush = Unique<HBRUSH, DeleteGdiObject>;
 using Pen = Unique<HPEN, DeleteGdiObject>;
@@ -74,6 +77,7 @@ using RegKey = Unique<HKEY, CloseRegKey>;
 using KernelHandle = Unique<HANDLE, CloseKernelHandle>;
 using OwnedWindow = Unique<HWND, DestroyWindowHandle>;
 using MemoryDC = Unique<HDC, DeleteMemoryDC>; // from CreateCompatibleDC
+using Hook = Unique<HHOOK, UnhookHook>;
 
 // A window's DC, released to the same window it came from.
 class WindowDC {

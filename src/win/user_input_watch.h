@@ -12,11 +12,6 @@
 
 namespace wp::win {
 
-struct UnhookHook {
-    void operator()(HHOOK h) const { UnhookWindowsHookEx(h); }
-};
-using Hook = Unique<HHOOK, UnhookHook>;
-
 // One watch at a time, on the thread that runs the message loop (the hooks are called there).
 class UserInputWatch {
 public:

@@ -3,9 +3,9 @@
 //   inspector text TITLE CONTROL     prints a control's text
 //   inspector center TITLE CONTROL   prints the screen point at the middle of a control: "x y"
 //   inspector close TITLE            posts WM_CLOSE, as the frame's close button does
-//   inspector probe LEFT TOP WIDTH HEIGHT LOGFILE
-//       shows a topmost window titled "probe" there for a minute; logs each left press and release
-//       on it: "down|up x y"
+//   inspector probe LEFT TOP WIDTH HEIGHT LOGFILE [timed]
+//       shows a topmost window titled "probe" there for a minute; logs each press and release on
+//       it: "down|up x y" for the left button, "rdown|rup x y" for the right, then the time in ms if timed
 // Coordinates are physical pixels: the inspector is DPI aware, like the program.
 #include <windows.h>
 
@@ -40,12 +40,17 @@ HWND findControl(HWND window, const char* name) {
 }
 
 FILE* probeLog = nullptr;
+bool probeTimed = false;
 
 LRESULT CALLBACK probeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP) {
+    const char* what = message == WM_LBUTTONDOWN ? "down" : message == WM_LBUTTONUP ? "up"
+                       : message == WM_RBUTTONDOWN ? "rdown" : message == WM_RBUTTONUP ? "rup" : nullptr;
+    if (what) {
         POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         ClientToScreen(hwnd, &at);
-        std::fprintf(probeLog, "%s %ld %ld\n", message == WM_LBUTTONDOWN ? "down" : "up", at.x, at.y);
+        std::fprintf(probeLog, "%s %ld %ld", what, at.x, at.y);
+        if (probeTimed) std::fprintf(probeLog, " %ld", GetMessageTime());
+        std::fputs("\n", probeLog);
         std::fflush(probeLog);
     }
     if (message == WM_TIMER) PostQuitMessage(0);
@@ -54,6 +59,7 @@ LRESULT CALLBACK probeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 
 int probe(char** argv) {
     probeLog = std::fopen(argv[6], "w");
+    probeTimed = argv[7] && std::strcmp(argv[7], "timed") == 0;
     WNDCLASSW wc{};
     wc.lpfnWndProc = probeProc;
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);

@@ -208,6 +208,23 @@ TEST_F(MacroWindow, F9StartsARunOncePerPressWhileChecked) {
     }
 }
 
+// A recording refuses a list that repeats; it locks the list under its title, takes no run, and ends
+// at a stop key pressed anywhere, adding a move to where the pointer rests.
+TEST_F(MacroWindow, RecordsUnderItsTitleUntilAStopKeyAndRefusesAListThatRepeats) {
+    const auto now = [&] { return std::tuple(textOf(window), enabled(ids::cmdRun), enabled(ids::cmdAddCmd)); };
+    setList({composed(optLeftClick), L"rpt"}), menu(ids::mnuRecord);
+    EXPECT_TRUE(messages.size() == 1 && !macro.recording() && textOf(window) == FrmMacro::caption);
+    setList({composed(optLeftClick)}), menu(ids::mnuRecord), pollF9(1), clickControl(window, ids::cmdRun);
+    EXPECT_EQ(std::tuple(std::wstring(FrmMacro::recordingCaption), false, false), now());
+    EXPECT_EQ(0u, runs()) << "neither F9 nor Run starts a run while recording";
+    PointerGuard guard;
+    SetCursorPos(123, 45);
+    INPUT keys[2]{{INPUT_KEYBOARD, {.ki = {VK_ESCAPE}}}, {INPUT_KEYBOARD, {.ki = {VK_ESCAPE, 0, KEYEVENTF_KEYUP}}}};
+    SendInput(2, keys, sizeof keys[0]), flushEvents(), tick(window, FrmMacro::shortcutTimerId);
+    EXPECT_EQ(std::vector<std::wstring>({composed(optLeftClick), composed(optMove, "123", "45")}), macro.entries());
+    EXPECT_EQ(std::tuple(std::wstring(FrmMacro::caption), true, true), now());
+}
+
 TEST_F(MacroWindow, TheMarkerFollowsItsBoxAndTheWindowAndEachOpeningStartsAfresh) {
     EXPECT_NE(0, SendMessageW(window, WM_GETICON, ICON_BIG, 0)) << "the main window's icon";
     RECT frame{};
