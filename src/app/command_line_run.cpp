@@ -8,6 +8,7 @@
 #include <limits>
 #include <utility>
 
+#include "app/switch_tray.h"
 #include "core/app_info.h"
 #include "core/key_press.h"
 #include "core/macro_file.h"
@@ -200,15 +201,18 @@ int runSwitching(const cli::RunSwitching& run) {
     if (run.whenIdle) inputWatch.emplace();
     constexpr double releasePollMs = 20;
     SwitchSchedule schedule(win::monotonicMilliseconds(), run.periodMilliseconds, run.forMilliseconds, run.whenIdle);
+    SwitchTray tray(stop);
+    int next = 1;
     for (;;) {
+        tray.setTip(win::toWide(switchingTip(true, run.interval, next)));
         const double until = schedule.waiting() ? win::monotonicMilliseconds() + releasePollMs : schedule.nextDue();
         win::waitLettingEventsRun(until, [&stop] { return stop; });
         if (stop || win::quitRequested()) break;
         const SwitchSchedule::Step step = schedule.at({win::monotonicMilliseconds(), win::anyMouseButtonHeld(),
                                                        inputWatch ? inputWatch->lastInputMs() : std::nullopt});
         if (step == SwitchSchedule::Step::Over) break;
-        if (step == SwitchSchedule::Step::ToPosition1) jumpPointer(pointer, run.position1.x, run.position1.y);
-        if (step == SwitchSchedule::Step::ToPosition2) jumpPointer(pointer, run.position2.x, run.position2.y);
+        if (step == SwitchSchedule::Step::ToPosition1) jumpPointer(pointer, run.position1.x, run.position1.y), next = 2;
+        if (step == SwitchSchedule::Step::ToPosition2) jumpPointer(pointer, run.position2.x, run.position2.y), next = 1;
     }
     win::keepAwake(executionState, false);
     return exitDone;

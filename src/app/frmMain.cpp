@@ -67,6 +67,7 @@ void FrmMain::Form_Load() {
 void FrmMain::Form_Unload() {
     SaveSettings();
     holdAwake(false); // the program may end here at once, without WM_DESTROY
+    trayIcon.remove();
     if (deps_.endProgram) deps_.endProgram();
 }
 
@@ -85,6 +86,7 @@ void FrmMain::Command3_Click() {
     }
     holdAwake(Timer1.enabled());
     watchUserInput();
+    updateTrayTip();
 }
 
 void FrmMain::Timer1_Timer() {
@@ -125,6 +127,7 @@ void FrmMain::switchNow() {
         win::jumpPointerTo(deps_.pointer, Text3, Text4, decimalSeparator_);
     }
     iSecsLeft = intervalWholeSeconds();
+    updateTrayTip();
 }
 
 void FrmMain::Timer2_Timer() {
@@ -170,6 +173,7 @@ void FrmMain::TimInt_Change() {
         return;
     }
     Timer1.setInterval(*period);
+    updateTrayTip();
 }
 
 void FrmMain::Check1_Click() {
@@ -222,6 +226,7 @@ void FrmMain::LoadSettings() {
     const std::wstring title = appTitle();
     auto read = [&](const wchar_t* section, const wchar_t* key) { return deps_.settings.read(section, key); };
     setPauseWhileActive(read(L"Settings", L"PauseWhileActive") == L"1");
+    setHideWhenMinimized(read(L"Settings", L"HideWhenMinimized") == L"1");
     const std::wstring x1 = read(L"Position1", L"x");
     if (x1.empty()) return;
     Text1.setText(x1);
@@ -241,6 +246,7 @@ void FrmMain::SaveSettings() {
     store.write(L"Settings", L"interval", TimInt.text());
     store.write(L"Settings", L"ShowHelpers", Check1.checked() ? L"1" : L"0");
     store.write(L"Settings", L"PauseWhileActive", gate_.pauseWhileActive() ? L"1" : L"0");
+    store.write(L"Settings", L"HideWhenMinimized", hideWhenMinimized_ ? L"1" : L"0");
 }
 
 void FrmMain::writeStatus(std::int32_t seconds, int position) {
@@ -267,7 +273,14 @@ void FrmMain::holdAwake(bool awake) {
 
 LRESULT FrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (const auto handled = form_.handle(message, wParam, lParam)) return *handled;
+    if (message == win::NotifyIcon::taskbarCreatedMessage()) {
+        trayIcon.addAgain(); // the shell started again, without the icons it had
+        return 0;
+    }
     switch (message) {
+    case trayMessage:
+        trayIcon_Callback(wParam, lParam);
+        return 0;
     case WM_TIMER:
         if (wParam == timer1Id)
             Timer1_Timer();
@@ -279,6 +292,10 @@ LRESULT FrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == idmPauseWhileActive) {
             mnuPauseWhileActive_Click();
+            return 0;
+        }
+        if ((wParam & 0xFFF0) == idmHideWhenMinimized) {
+            mnuHideWhenMinimized_Click();
             return 0;
         }
         break;
@@ -293,6 +310,8 @@ LRESULT FrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_SIZE:
+        // Hidden only while the icon can bring it back.
+        if (wParam == SIZE_MINIMIZED && hideWhenMinimized_ && trayIcon.shown()) ShowWindow(hwnd(), SW_HIDE);
         Form_Resize();
         return 0;
     case WM_ACTIVATE:
@@ -327,6 +346,7 @@ LRESULT FrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         releasePoll.setEnabled(false);
         inputWatch_.reset();
         holdAwake(false);
+        trayIcon.remove();
         return 0;
     default:
         break;

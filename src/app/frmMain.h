@@ -16,6 +16,7 @@
 #include "win/form.h"
 #include "win/handle.h"
 #include "win/image_control.h"
+#include "win/notify_icon.h"
 #include "win/picture_box.h"
 #include "win/settings_store.h"
 #include "win/user_input_watch.h"
@@ -33,6 +34,9 @@ struct MainWindowDeps {
     std::function<void()> showMacro;
     // Where the switching cycle keeps the system awake; null: the system itself.
     win::ExecutionStatePort* executionState = nullptr;
+    // Shows the notification icon's menu at a screen point and returns once it is closed; the
+    // chosen item comes as WM_COMMAND. Null: the system's popup menu.
+    std::function<void(HMENU menu, POINT at)> showTrayMenu;
 };
 
 class FrmMain final : public win::Window {
@@ -43,6 +47,11 @@ public:
     static constexpr UINT_PTR releasePollId = 3;
     // The system menu's check item; system menu commands below 0xF000 come in steps of 16.
     static constexpr UINT idmPauseWhileActive = 0x0110;
+    static constexpr UINT idmHideWhenMinimized = 0x0120;
+    // The notification icon's callback message and the commands of its menu; the check items
+    // of its menu are the system menu's, by the same numbers.
+    static constexpr UINT trayMessage = WM_APP + 1;
+    enum TrayCommand : UINT { idmTrayStartStop = 0x0300, idmTrayShow, idmTrayExit };
     // The countdown ticker's period: one count per 900 ms keeps it in step with the switch.
     static constexpr std::uint32_t countdownPeriod = 900;
 
@@ -65,6 +74,8 @@ public:
     // The markers of the two positions: this window's own, closed with it.
     markers::Marker frmCircle{markers::position1};
     markers::Marker frmCircle2{markers::position2};
+    // In the notification area while the window exists; its tip tells the cycle's state.
+    win::NotifyIcon trayIcon;
 
 private:
     // What the window does for the user's commands and the system's messages; they come as messages.
@@ -76,6 +87,11 @@ private:
     void Timer2_Timer();
     void releasePoll_Timer();
     void mnuPauseWhileActive_Click();
+    void mnuHideWhenMinimized_Click();
+    void trayIcon_Callback(WPARAM anchor, LPARAM event);
+    void mnuTrayStartStop_Click();
+    void mnuTrayShow_Click();
+    void mnuTrayExit_Click();
     void TimInt_Change();
     void Check1_Click();
     void cmdRestoreDefaults_Click();
@@ -95,12 +111,17 @@ private:
     void createImages();
     void placeImages();
     void laidOut();
-    void fitStatusLine();
+    int fitPositionBoxes();
+    void fitStatusLine(int wider);
     void switchNow();
     void writeStatus(std::int32_t seconds, int position);
     void writeStatusText(const std::string& text);
     void setPauseWhileActive(bool pause);
     void watchUserInput();
+    void setHideWhenMinimized(bool hide);
+    void addTrayIcon();
+    void updateTrayTip();
+    win::Menu trayMenu() const;
     std::int16_t intervalWholeSeconds() const;
     void holdAwake(bool awake);
 
@@ -116,6 +137,7 @@ private:
     SwitchGate gate_;
     // Only while the cycle runs with the pause on: the hooks see every input of the desktop.
     std::unique_ptr<win::UserInputWatch> inputWatch_;
+    bool hideWhenMinimized_ = false;
     bool bAtPosition1 = false;
     std::int16_t iSecsLeft = 0;
 };

@@ -20,16 +20,21 @@ constexpr int sideBarWidth96 = 17;
 constexpr DWORD labelStyle = SS_LEFT | SS_NOPREFIX;
 enum Fonts { regularFont, boldFont, arialFont };
 
-constexpr int boxMaxChars = 4;
+// A position of the whole desktop: a sign and five digits (monitors left of or above the primary
+// have negative positions, wide desktops five-digit ones).
+constexpr int positionMaxChars = 6;
+constexpr const wchar_t* widestPosition = L"-12345";
+constexpr int intervalMaxChars = 4;
 
 // A label takes the width its text needs on one line.
 FormRow label(int id, const wchar_t* text, DesignRect rect, int font) {
     return FormRow{id, L"STATIC", text, labelStyle, 0, rect, font}.fits(Fit::Wider);
 }
 
-FormRow box(int id, const wchar_t* text, DesignRect rect, std::function<void()> onChange = nullptr) {
+FormRow box(int id, const wchar_t* text, DesignRect rect, std::function<void()> onChange = nullptr,
+            int maxChars = positionMaxChars) {
     FormRow row{id, L"EDIT", text, WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, rect, regularFont, std::move(onChange)};
-    row.maxChars = boxMaxChars;
+    row.maxChars = maxChars;
     return row;
 }
 
@@ -72,7 +77,7 @@ win::FormDesign FrmMain::design() {
             box(ids::Text2, L"0", {32 + 88, 8 + 32, 41, 19}).drives(Text2),
             box(ids::Text3, L"400", {208 + 24, 8 + 32, 41, 19}).drives(Text3),
             box(ids::Text4, L"400", {208 + 88, 8 + 32, 41, 19}).drives(Text4),
-            box(ids::TimInt, L"60", {264, 80, 25, 19}, on(&FrmMain::TimInt_Change)).drives(TimInt),
+            box(ids::TimInt, L"60", {264, 80, 25, 19}, on(&FrmMain::TimInt_Change), intervalMaxChars).drives(TimInt),
             FormRow{ids::Check1, L"BUTTON", L"Show helpers", button | BS_AUTOCHECKBOX, 0, {32, 104, 105, 17},
                     regularFont, on(&FrmMain::Check1_Click)}.drives(Check1).fits(Fit::Wider),
             {ids::cmdRestoreDefaults, L"BUTTON", L"Restore defaults", button, 0, {144, 128, 105, 25}, regularFont,
@@ -102,6 +107,7 @@ bool FrmMain::open(int showCommand) {
     ShowWindow(hwnd(), showCommand);
     Form_Resize(); // the first showing counts as a resize
     UpdateWindow(hwnd());
+    addTrayIcon(); // once the window shows: the shell's DLL is loaded for it
     return true;
 }
 
@@ -120,6 +126,12 @@ void FrmMain::createControls() {
     const HMENU systemMenu = GetSystemMenu(hwnd(), FALSE);
     AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(systemMenu, MF_STRING, idmPauseWhileActive, L"Pause while I'm working");
+    AppendMenuW(systemMenu, MF_STRING, idmHideWhenMinimized, L"Hide in the notification area when minimized");
+    form_.onCommand(idmTrayStartStop, [this] { mnuTrayStartStop_Click(); });
+    form_.onCommand(idmTrayShow, [this] { mnuTrayShow_Click(); });
+    form_.onCommand(idmTrayExit, [this] { mnuTrayExit_Click(); });
+    form_.onCommand(idmPauseWhileActive, [this] { mnuPauseWhileActive_Click(); });
+    form_.onCommand(idmHideWhenMinimized, [this] { mnuHideWhenMinimized_Click(); });
     frmCircle.setTarget(&position1Boxes_);
     frmCircle2.setTarget(&position2Boxes_);
     createImages();
@@ -160,20 +172,32 @@ void FrmMain::placeImages() {
 void FrmMain::laidOut() {
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(form_.font(boldFont)), FALSE);
     placeImages();
-    fitStatusLine();
+    fitStatusLine(fitPositionBoxes());
     Form_Resize();
+}
+
+// The position boxes show the widest position whole; what stands right of a box moves over, the
+// frames and the window grow with them. Returns how much wider the window must be.
+int FrmMain::fitPositionBoxes() {
+    const int first = win::growBoxesInRow({control(ids::Text1), control(ids::Label2), control(ids::Text2), Image1.hwnd()},
+                                          widestPosition, control(ids::Frame1));
+    for (const HWND c : {control(ids::Frame2), control(ids::Label4), control(ids::Text3), control(ids::Label3),
+                         control(ids::Text4), Image2.hwnd()})
+        win::shiftControl(c, first, 0);
+    return first + win::growBoxesInRow({control(ids::Text3), control(ids::Label3), control(ids::Text4), Image2.hwnd()},
+                                       widestPosition, control(ids::Frame2));
 }
 
 // The status line is sized for the longest line it can show. The buttons below it move down by what
 // it grows, and the window grows with them.
-void FrmMain::fitStatusLine() {
+void FrmMain::fitStatusLine(int wider) {
     LONG grown = 0;
-    for (const std::wstring& longest : {statusLine(longestCountdown, 2, L"9999", L"9999"),
+    for (const std::wstring& longest : {statusLine(longestCountdown, 2, widestPosition, widestPosition),
                                         win::toWide(waitingForReleaseStatus()), win::toWide(pausedStatus(longestCountdown))})
         grown += win::growToText(control(ids::info), win::Grow::Taller, longest).cy;
     for (int id : {ids::Command3, ids::cmdRestoreDefaults})
         win::shiftControl(control(id), 0, grown);
-    form_.sizeWindow({form_.dpi().scale(clientWidth96), form_.dpi().scale(clientHeight96) + grown});
+    form_.sizeWindow({form_.dpi().scale(clientWidth96) + wider, form_.dpi().scale(clientHeight96) + grown});
 }
 
 void FrmMain::Form_Resize() {

@@ -32,4 +32,9 @@ std::string pausedStatus(std::int32_t seconds) {
     return "Paused while you work: next try in " + std::to_string(seconds) + " secs";
 }
 
+std::string switchingTip(bool running, const std::string& interval, int nextPosition) {
+    if (!running) return "Not moving";
+    return "Switching every " + interval + " s, next: position " + std::to_string(nextPosition);
+}
+
 } // namespace wp

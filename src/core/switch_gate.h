@@ -47,5 +47,8 @@ private:
 // The status line while a switch waits for a button, and while switching is paused for the user.
 std::string waitingForReleaseStatus();
 std::string pausedStatus(std::int32_t seconds);
+// The notification icon's tip: the cycle's interval as its box shows it and the next position,
+// or that it does not run.
+std::string switchingTip(bool running, const std::string& interval, int nextPosition);
 
 } // namespace wp

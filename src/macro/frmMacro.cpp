@@ -41,7 +41,9 @@ constexpr int lockedControls[] = {
 constexpr int optionCount = 7;
 constexpr int mouseLeft96 = 416; // the mouse control component, at the top right
 constexpr int mouseTop96 = 8;
-constexpr int coordinateMaxChars = 4;
+// A sign and five digits: monitors left of or above the primary, and wide desktops.
+constexpr int coordinateMaxChars = 6;
+constexpr const wchar_t* widestCoordinate = L"-12345";
 constexpr int secondsMaxChars = 3;
 
 win::Menu createMenuBar() {
@@ -189,8 +191,13 @@ void FrmMacro::createControls() {
     form_.layout();
 }
 
-// The wait box stands after its option's text, which a wider font can push under it.
+// The wait box stands after its option's text, which a wider font can push under it. The X and Y
+// boxes show the widest coordinate whole; the window grows by what they need.
 void FrmMacro::laidOut() {
+    const int wider = win::growBoxesInRow({control(ids::txtX), control(ids::Label2), control(ids::txtY),
+                                           control(ids::Image1)},
+                                          widestCoordinate, control(ids::Frame1));
+    form_.sizeWindow({form_.dpi().scale(clientWidth96) + wider, form_.dpi().scale(clientHeight96)});
     const HWND wait = control(ids::optCommands0 + static_cast<int>(optWait));
     RECT option{}, box{};
     GetWindowRect(wait, &option);

@@ -46,10 +46,15 @@ namespace {
 // A check box or option button draws its box, 13 pixels at 96 DPI, and a gap before its text.
 constexpr int checkBoxRoom96 = 13 + 5;
 
-// What a control draws beside its text: the box of a check box or option button and the gap after it.
+// What a control draws beside its text: the box of a check box or option button and the gap after
+// it; an edit's margins and its caret.
 int besideText(HWND control) {
     wchar_t className[16]{};
     GetClassNameW(control, className, 16);
+    if (lstrcmpiW(className, L"Edit") == 0) {
+        const auto margins = static_cast<DWORD>(SendMessageW(control, EM_GETMARGINS, 0, 0));
+        return LOWORD(margins) + HIWORD(margins) + dpiOf(control).scale(2);
+    }
     if (lstrcmpiW(className, L"Button") != 0) return 0;
     const LONG_PTR type = GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK;
     const bool boxed = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
@@ -78,6 +83,23 @@ SIZE growToText(HWND control, Grow grow, std::wstring_view longestText) {
     SetWindowPos(control, nullptr, 0, 0, frame.right - frame.left + growth.cx, frame.bottom - frame.top + growth.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return growth;
+}
+
+int growBoxesInRow(std::initializer_list<HWND> row, std::wstring_view text, HWND frame) {
+    int grown = 0;
+    wchar_t className[16]{};
+    for (const HWND control : row) {
+        shiftControl(control, grown, 0);
+        GetClassNameW(control, className, 16);
+        if (lstrcmpiW(className, L"Edit") == 0) grown += growToText(control, Grow::Wider, text).cx;
+    }
+    if (frame && grown > 0) {
+        RECT r{};
+        GetWindowRect(frame, &r);
+        SetWindowPos(frame, nullptr, 0, 0, r.right - r.left + grown, r.bottom - r.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return grown;
 }
 
 void shiftControl(HWND control, int dx, int dy) {

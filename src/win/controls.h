@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -44,9 +45,12 @@ SIZE measureText(HWND control, std::wstring_view text, int wrapWidth = 0);
 enum class Grow { Wider, Taller };
 // The width a label, check box or option button needs to show a text on one line.
 int widthForText(HWND control, std::wstring_view text);
-// Grows a label, check box or option button to its own text, or to the longest text it will show.
+// Grows a label, check box, option button or edit to its own text, or to the longest text it will show.
 // Wider keeps the text on one line; Taller wraps it at the control's width. Returns the growth.
 SIZE growToText(HWND control, Grow grow, std::wstring_view longestText = {});
+// Grows each edit of a row (left to right) to the text and moves what follows it in the row over by
+// as much; the frame around the row, if any, grows with them. Returns the growth.
+int growBoxesInRow(std::initializer_list<HWND> row, std::wstring_view text, HWND frame);
 // Moves a control by an offset in pixels.
 void shiftControl(HWND control, int dx, int dy);
 

@@ -1,0 +1,80 @@
+// The main window in the notification area: the icon, its tip and menu, and hiding the window
+// into it when minimized.
+#include <windowsx.h>
+
+#include "app/frmMain.h"
+#include "app/frmMain_ids.h"
+#include "res/resource.h"
+#include "win/text.h"
+
+namespace wp::app {
+namespace ids = main_ids;
+
+void FrmMain::addTrayIcon() {
+    trayIcon.add(hwnd(), trayMessage, win::smallIcon(hwnd(), IDI_WANDERPOINT), L"");
+    updateTrayTip();
+}
+
+void FrmMain::updateTrayTip() {
+    trayIcon.setTip(win::toWide(switchingTip(Timer1.enabled(), win::toUtf8(TimInt.text()), bAtPosition1 ? 2 : 1)));
+}
+
+win::Menu FrmMain::trayMenu() const {
+    win::Menu menu(CreatePopupMenu());
+    const auto checked = [this](UINT id) {
+        return GetMenuState(GetSystemMenu(hwnd(), FALSE), id, MF_BYCOMMAND) & MF_CHECKED;
+    };
+    AppendMenuW(menu.get(), MF_STRING, idmTrayStartStop, Timer1.enabled() ? L"Stop moving" : L"Start moving");
+    AppendMenuW(menu.get(), MF_STRING, idmTrayShow, L"Show Wanderpoint");
+    AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    for (const auto& [id, text] : {std::pair{idmPauseWhileActive, L"Pause while I'm working"},
+                                   std::pair{idmHideWhenMinimized, L"Hide in the notification area when minimized"}})
+        AppendMenuW(menu.get(), MF_STRING | checked(id), id, text);
+    AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu.get(), MF_STRING, idmTrayExit, L"Exit");
+    SetMenuDefaultItem(menu.get(), idmTrayShow, FALSE);
+    return menu;
+}
+
+// Version 4 callbacks: the event in the low word, the anchor (the click, or the icon for the
+// keyboard) in wParam.
+void FrmMain::trayIcon_Callback(WPARAM anchor, LPARAM event) {
+    switch (LOWORD(event)) {
+    case WM_CONTEXTMENU: {
+        const win::Menu menu = trayMenu();
+        const POINT at{GET_X_LPARAM(anchor), GET_Y_LPARAM(anchor)};
+        if (deps_.showTrayMenu) return deps_.showTrayMenu(menu.get(), at);
+        // The menu closes when the user clicks elsewhere only if its owner is in the foreground.
+        SetForegroundWindow(hwnd());
+        TrackPopupMenuEx(menu.get(), TPM_RIGHTBUTTON | GetSystemMetrics(SM_MENUDROPALIGNMENT), at.x, at.y, hwnd(),
+                         nullptr);
+        PostMessageW(hwnd(), WM_NULL, 0, 0);
+        return;
+    }
+    case NIN_SELECT:
+    case NIN_KEYSELECT:
+    case WM_LBUTTONDBLCLK:
+        return mnuTrayShow_Click();
+    default:
+        return;
+    }
+}
+
+void FrmMain::mnuTrayStartStop_Click() { Command3_Click(); }
+
+void FrmMain::mnuTrayShow_Click() {
+    ShowWindow(hwnd(), IsIconic(hwnd()) ? SW_RESTORE : SW_SHOW);
+    SetForegroundWindow(hwnd());
+}
+
+// As the frame's close button: the settings are saved and the program ends.
+void FrmMain::mnuTrayExit_Click() { SendMessageW(hwnd(), WM_CLOSE, 0, 0); }
+
+void FrmMain::mnuHideWhenMinimized_Click() { setHideWhenMinimized(!hideWhenMinimized_); }
+
+void FrmMain::setHideWhenMinimized(bool hide) {
+    hideWhenMinimized_ = hide;
+    CheckMenuItem(GetSystemMenu(hwnd(), FALSE), idmHideWhenMinimized, MF_BYCOMMAND | (hide ? MF_CHECKED : MF_UNCHECKED));
+}
+
+} // namespace wp::app

@@ -1,0 +1,83 @@
+#include "win/notify_icon.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <iterator>
+
+#include "win/dpi.h"
+#include "win/system_library.h"
+#include "win/window.h"
+
+namespace wp::win {
+namespace {
+
+// The shell's DLL is loaded with the first icon, not at start-up (see system_library.h).
+bool notify(DWORD what, NOTIFYICONDATAW& d) {
+    static SystemLibrary shell32(L"shell32.dll");
+    static const auto shellNotifyIcon = shell32.function<decltype(Shell_NotifyIconW)>("Shell_NotifyIconW");
+    return shellNotifyIcon && shellNotifyIcon(what, &d) != FALSE;
+}
+
+} // namespace
+
+NOTIFYICONDATAW NotifyIcon::data(UINT flags) const {
+    NOTIFYICONDATAW d{};
+    d.cbSize = sizeof d;
+    d.hWnd = owner_;
+    d.uID = 1;
+    d.uFlags = flags;
+    d.uCallbackMessage = callback_;
+    d.hIcon = icon_;
+    // The shell shows at most its buffer; a longer tip is cut, never left unended.
+    const std::size_t length = std::min(tip_.size(), std::size(d.szTip) - 1);
+    std::copy_n(tip_.c_str(), length, d.szTip);
+    d.uVersion = NOTIFYICON_VERSION_4;
+    return d;
+}
+
+bool NotifyIcon::add(HWND owner, UINT callbackMessage, HICON icon, const std::wstring& tip) {
+    remove();
+    owner_ = owner;
+    callback_ = callbackMessage;
+    icon_ = icon;
+    tip_ = tip;
+    return addAgain();
+}
+
+bool NotifyIcon::addAgain() {
+    if (!owner_) return false;
+    NOTIFYICONDATAW d = data(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP);
+    shown_ = notify(NIM_ADD, d);
+    if (shown_) notify(NIM_SETVERSION, d);
+    return shown_;
+}
+
+void NotifyIcon::setTip(const std::wstring& tip) {
+    if (tip == tip_) return;
+    tip_ = tip;
+    if (!shown_) return;
+    NOTIFYICONDATAW d = data(NIF_TIP | NIF_SHOWTIP);
+    notify(NIM_MODIFY, d);
+}
+
+void NotifyIcon::remove() {
+    if (!shown_) return;
+    NOTIFYICONDATAW d = data(0);
+    notify(NIM_DELETE, d);
+    shown_ = false;
+}
+
+UINT NotifyIcon::taskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
+
+HICON smallIcon(HWND window, int resourceId) {
+    const UINT dpi = dpiOf(window).value;
+    return static_cast<HICON>(LoadImageW(appInstance(), MAKEINTRESOURCEW(resourceId), IMAGE_ICON,
+                                         GetSystemMetricsForDpi(SM_CXSMICON, dpi),
+                                         GetSystemMetricsForDpi(SM_CYSMICON, dpi), LR_SHARED));
+}
+
+} // namespace wp::win
