@@ -22,7 +22,9 @@ build_packages=(g++ cmake make git googletest g++-mingw-w64-x86-64-posix binutil
 # Wine's X11 driver loads the X extension libraries when it finds them; apt only recommends them.
 # Without libxi6 it cannot confine the pointer (ClipCursor is refused), without libxcursor1 it draws
 # no cursor shapes of its own.
+# Xvfb puts every screen at 0,0; a monitor left of the primary takes Xorg with its dummy driver.
 wine_packages=(wine64 libwine fonts-wine fonts-liberation xvfb xauth xdotool
-    libxi6 libxcursor1 libxrandr2 libxrender1 libxinerama1 libxfixes3)
+    libxi6 libxcursor1 libxrandr2 libxrender1 libxinerama1 libxfixes3
+    xserver-xorg-core xserver-xorg-video-dummy)
 # clang's libFuzzer and sanitizer runtimes are only recommended by clang, so they are named here.
 fuzz_packages=(clang libclang-rt-dev)

@@ -59,6 +59,58 @@ display_ready() {
     return 1
 }
 
+# Starts Xorg on a free display with two 1280x800 monitors, the second left of the primary, so
+# Windows x runs from -1280 and root x is Windows x plus 1280. Xvfb stacks its screens at 0,0, hence
+# Xorg's dummy driver; that driver needs no console, so it also runs as root in a chroot without
+# VTs. Sets DISPLAY and xorg_pid. A number taken unseen makes Xorg quit at once: try the next.
+xorg_pid=""
+xorg_dir=""
+two_monitor_display_ready() {
+    local n i
+    if ! command -v Xorg >/dev/null; then
+        echo "no Xorg: install xserver-xorg-core and xserver-xorg-video-dummy" >&2
+        return 1
+    fi
+    xorg_dir=$(mktemp -d)
+    mkdir "$xorg_dir/conf.d"
+    for n in $(seq 90 140); do
+        if [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; then continue; fi
+        # The empty -configdir keeps the machine's own xorg.conf.d out; -sharevts: never take a VT.
+        Xorg ":$n" -config "$repo_root/tools/xorg-two-monitors.conf" -configdir "$xorg_dir/conf.d" \
+            -noreset -nolisten tcp -sharevts -novtswitch -logfile "$xorg_dir/log" \
+            >"$xorg_dir/out" 2>&1 </dev/null &
+        xorg_pid=$!
+        # Its socket comes before its screens: ready once a client gets an answer.
+        for i in $(seq 1 100); do
+            kill -0 "$xorg_pid" 2>/dev/null || break
+            if [ -e "/tmp/.X11-unix/X$n" ] && DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then
+                export DISPLAY=":$n"
+                return 0
+            fi
+            sleep 0.1
+        done
+        kill "$xorg_pid" 2>/dev/null || true
+        wait "$xorg_pid" 2>/dev/null || true
+        xorg_pid=""
+        grep -q 'listening sockets\|already active' "$xorg_dir/out" || break
+    done
+    echo "Xorg with two monitors did not start; the end of its log:" >&2
+    tail -n 20 "$xorg_dir/log" >&2 2>/dev/null || cat "$xorg_dir/out" >&2
+    rm -rf "$xorg_dir"
+    xorg_dir=""
+    return 1
+}
+
+# Wine 8 dies listing the second monitor through XF86VidMode and then reports one, so this prefix
+# goes without it. Wine's processes read it at start: the prefix's server is restarted, so call
+# this before wine_session_ready.
+wine_two_monitor_prefix_ready() {
+    wine_prefix_ready
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v UseXVidMode /t REG_SZ /d N /f >/dev/null 2>&1
+    "$WINESERVER" -k >/dev/null 2>&1 || true
+    "$WINESERVER" -w
+}
+
 # Keeps one wineserver for a whole run and starts Wine's own services with their output going
 # nowhere: a service started by a test process would inherit that test's output pipe and keep
 # whoever reads it (CTest) waiting until its timeout.
@@ -68,8 +120,10 @@ wine_session_ready() {
     "$WINE" cmd.exe /c exit 0 >/dev/null 2>&1 </dev/null || true
 }
 
-# Ends only what we started: our Xvfb and the wineserver of our own prefix.
+# Ends only what we started: our X server and the wineserver of our own prefix.
 wine_teardown() {
     "$WINESERVER" -k >/dev/null 2>&1 || true
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+    if [ -n "$xorg_pid" ]; then kill "$xorg_pid" 2>/dev/null || true; wait "$xorg_pid" 2>/dev/null || true; fi
+    if [ -n "$xorg_dir" ]; then rm -rf "$xorg_dir"; fi
 }

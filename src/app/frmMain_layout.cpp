@@ -23,7 +23,7 @@ enum Fonts { regularFont, boldFont, arialFont };
 // A position of the whole desktop: a sign and five digits (monitors left of or above the primary
 // have negative positions, wide desktops five-digit ones).
 constexpr int positionMaxChars = 6;
-constexpr const wchar_t* widestPosition = L"-12345";
+constexpr const wchar_t* widestPosition = L"-88888"; // a sign and five of the widest digit
 constexpr int intervalMaxChars = 4;
 
 // A label takes the width its text needs on one line.

@@ -43,7 +43,7 @@ constexpr int mouseLeft96 = 416; // the mouse control component, at the top righ
 constexpr int mouseTop96 = 8;
 // A sign and five digits: monitors left of or above the primary, and wide desktops.
 constexpr int coordinateMaxChars = 6;
-constexpr const wchar_t* widestCoordinate = L"-12345";
+constexpr const wchar_t* widestCoordinate = L"-88888"; // a sign and five of the widest digit
 constexpr int secondsMaxChars = 3;
 
 win::Menu createMenuBar() {

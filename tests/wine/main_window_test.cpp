@@ -9,6 +9,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/frmMain.h"
@@ -28,7 +29,8 @@ namespace {
 const int positionBoxes[] = {ids::Text1, ids::Text2, ids::Text3, ids::Text4};
 const std::pair<const wchar_t*, const wchar_t*> savedKeys[] = {
     {L"Position1", L"x"}, {L"Position1", L"y"},       {L"Position2", L"x"},
-    {L"Position2", L"y"}, {L"Settings", L"interval"}, {L"Settings", L"ShowHelpers"}, {L"Settings", L"PauseWhileActive"}};
+    {L"Position2", L"y"}, {L"Settings", L"interval"}, {L"Settings", L"ShowHelpers"}, {L"Settings", L"PauseWhileActive"},
+    {L"Settings", L"HideWhenMinimized"}};
 
 std::vector<HWND> descendants(HWND window) {
     std::vector<HWND> found;
@@ -51,11 +53,20 @@ protected:
     int endCalls = 0;
     std::size_t awakeCallsAtEnd = 0;
     std::unique_ptr<FrmMain> main;
+    std::vector<std::tuple<UINT, std::wstring, bool>> trayItems; // the icon's menu as last shown: id, text, checked
 
     void open() {
         main.reset();
         wp::app::MainWindowDeps deps{settings, pointer, [this] { awakeCallsAtEnd = awake.calls.size(), ++endCalls; }};
         deps.executionState = &awake;
+        deps.showTrayMenu = [this](HMENU menu, POINT) {
+            trayItems.clear();
+            for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+                wchar_t item[80]{};
+                GetMenuStringW(menu, static_cast<UINT>(i), item, 80, MF_BYPOSITION);
+                trayItems.emplace_back(GetMenuItemID(menu, i), item, GetMenuState(menu, i, MF_BYPOSITION) & MF_CHECKED);
+            }
+        };
         main = std::make_unique<FrmMain>(deps);
         ASSERT_TRUE(main->open(SW_SHOWNOACTIVATE)) << "error " << GetLastError();
     }
@@ -75,8 +86,8 @@ protected:
         return values;
     }
     // The system menu's "pause while I'm working", as it shows it.
-    std::wstring pauseShown() const {
-        const UINT state = GetMenuState(GetSystemMenu(main->hwnd(), FALSE), FrmMain::idmPauseWhileActive, MF_BYCOMMAND);
+    std::wstring checkShown(UINT item) const { // a check item of the system menu
+        const UINT state = GetMenuState(GetSystemMenu(main->hwnd(), FALSE), item, MF_BYCOMMAND);
         return state != UINT(-1) && (state & MF_CHECKED) ? L"1" : L"0";
     }
     // The seconds the status line counts down to the next switch; -1 while it shows none.
@@ -104,7 +115,8 @@ TEST_F(MainWindow, StartAndStopTheCycleWhoseSwitchesAlternateAndCountDown) {
         const wchar_t* next; // the other position's x and y
     } steps[] = {{{L"11", L"22", L"33", L"44"}, 0, {11, 22}, L"33,44"}, {{}, 0, {33, 44}, L"11,22"},
                  {{L"5", L"6", L"0400", L"-7"}, 0, {5, 6}, L"0400,-7"}, {{}, ids::Image2, {400, -7}, L"0400,-7"},
-                 {{}, ids::Image1, {5, 6}, L"0400,-7"},                 {{}, 0, {400, -7}, L"5,6"}};
+                 {{}, ids::Image1, {5, 6}, L"0400,-7"},                 {{}, 0, {400, -7}, L"5,6"},
+                 {{L"-1920", L"11000", L"10500", L"-800"}, 0, {-1920, 11000}, L"10500,-800"}}; // the whole desktop
     for (const auto& s : steps) {
         typePositions(s.typed);
         s.image ? wp::test::postClick(at(s.image), {8, 8}) : tick(FrmMain::timer1Id);
@@ -180,9 +192,10 @@ TEST_F(MainWindow, ClosingOrTheSessionsEndSavesTheValuesAndThePauseChoice) {
         typePositions({L"", L"0", L"7", L"77"});
         type(ids::TimInt, L"3");
         click(ids::Check1);
-        if (sessionEnds) SendMessageW(main->hwnd(), WM_SYSCOMMAND, FrmMain::idmPauseWhileActive, 0);
-        Texts values = shown();
-        values.push_back(pauseShown());
+        const UINT ticked = sessionEnds ? FrmMain::idmPauseWhileActive : FrmMain::idmHideWhenMinimized;
+        SendMessageW(main->hwnd(), WM_SYSCOMMAND, ticked, 0);
+        Texts values = shown(), checks = {checkShown(FrmMain::idmPauseWhileActive), checkShown(FrmMain::idmHideWhenMinimized)};
+        values.insert(values.end(), checks.begin(), checks.end());
         if (sessionEnds) {
             EXPECT_EQ(TRUE, SendMessageW(main->hwnd(), WM_QUERYENDSESSION, 0, 0));
             SendMessageW(main->hwnd(), WM_ENDSESSION, FALSE, 0);
@@ -195,8 +208,43 @@ TEST_F(MainWindow, ClosingOrTheSessionsEndSavesTheValuesAndThePauseChoice) {
         for (const auto& [section, key] : savedKeys) saved.push_back(settings.read(section, key));
         EXPECT_EQ(values, saved) << sessionEnds;
         open();
-        EXPECT_EQ(values.back(), pauseShown()) << sessionEnds;
+        EXPECT_EQ(checks, (Texts{checkShown(FrmMain::idmPauseWhileActive), checkShown(FrmMain::idmHideWhenMinimized)}));
     }
+}
+
+// The notification icon, driven as the shell does: its menu's first item starts and stops the cycle
+// as the button does, its check items are the system menu's, its tip follows the cycle; a select shows
+// the window that minimizing hid; Exit closes as the frame does. The icon comes back with the shell.
+TEST_F(MainWindow, TheNotificationIconDrivesTheCycleAndBringsTheHiddenWindowBack) {
+    open();
+    const HWND window = main->hwnd();
+    const auto callback = [&](UINT event) { SendMessageW(window, FrmMain::trayMessage, MAKEWPARAM(5, 5), MAKELPARAM(event, 1)); };
+    const auto command = [&](UINT id) { SendMessageW(window, WM_COMMAND, id, 0); };
+    type(ids::TimInt, L"3"), SendMessageW(window, WM_SYSCOMMAND, FrmMain::idmPauseWhileActive, 0);
+    const std::wstring idle = main->trayIcon.tip(), start = text(ids::Command3);
+    callback(WM_CONTEXTMENU);
+    ASSERT_EQ(7u, trayItems.size()); // two separators
+    EXPECT_EQ(std::tuple(FrmMain::idmTrayStartStop, start, false), trayItems.front());
+    EXPECT_EQ(std::tuple(FrmMain::idmPauseWhileActive, true), std::tuple(std::get<0>(trayItems[3]), std::get<2>(trayItems[3])));
+    EXPECT_EQ(FrmMain::idmTrayExit, std::get<0>(trayItems.back()));
+    command(FrmMain::idmPauseWhileActive), command(FrmMain::idmTrayStartStop), callback(WM_CONTEXTMENU);
+    EXPECT_EQ(L"0", checkShown(FrmMain::idmPauseWhileActive)) << "the menu's check item is the system menu's";
+    EXPECT_TRUE(main->Timer1.enabled() && text(ids::Command3) == std::get<1>(trayItems.front()) && start != text(ids::Command3));
+    const std::wstring first = main->trayIcon.tip();
+    tick(FrmMain::timer1Id);
+    EXPECT_TRUE(first != idle && first.find(L"3") != std::wstring::npos && first.find(L"1") != std::wstring::npos) << toUtf8(first);
+    EXPECT_NE(std::wstring::npos, main->trayIcon.tip().find(L"2")) << "the next position";
+    command(FrmMain::idmTrayStartStop);
+    EXPECT_TRUE(!main->Timer1.enabled() && main->trayIcon.tip() == idle);
+    command(FrmMain::idmHideWhenMinimized), ShowWindow(window, SW_MINIMIZE);
+    EXPECT_FALSE(IsWindowVisible(window)) << "only the icon is left";
+    callback(NIN_SELECT);
+    EXPECT_TRUE(IsWindowVisible(window) && !IsIconic(window));
+    main->trayIcon.remove(), SendMessageW(window, wp::win::NotifyIcon::taskbarCreatedMessage(), 0, 0);
+    EXPECT_TRUE(main->trayIcon.shown()) << "back after the shell restarted";
+    command(FrmMain::idmTrayExit);
+    EXPECT_EQ(1, endCalls);
+    EXPECT_EQ(L"1", settings.read(L"Settings", L"HideWhenMinimized"));
 }
 
 // Tab visits every enabled, visible tab stop once, the side bar's signs too, and comes round; Enter
@@ -243,7 +291,7 @@ TEST_F(MainWindow, PositionBoxesTakeAsManyCharactersAsTheyShow) {
         SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
         const wp::win::WindowDC dc(box);
         const wp::win::SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(box, WM_GETFONT, 0, 0)));
-        DrawTextW(dc.get(), std::wstring(limit, L'8').c_str(), -1, &widest, DT_CALCRECT | DT_SINGLELINE);
+        DrawTextW(dc.get(), (L"-" + std::wstring(limit - 1, L'8')).c_str(), -1, &widest, DT_CALCRECT | DT_SINGLELINE);
         ASSERT_LE(widest.right, room.right - room.left) << id;
         SendMessageW(box, EM_SETSEL, 0, -1);
         for (std::size_t i = 0; i < limit + 2; ++i) SendMessageW(box, WM_CHAR, L'1', 1);
