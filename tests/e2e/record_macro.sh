@@ -9,24 +9,19 @@ winpath() { echo "Z:${1//\//\\}"; }
 presses() { tr -d '\r' <"$work/clicks.log" | awk '{print $1, $2, $3}' | paste -sd ' '; }
 # The time of each press after the first one's, in ms, for the eight lines from line $1 on.
 gaps() { tr -d '\r' <"$work/clicks.log" | awk -v from="$1" 'NR >= from && NR < from + 8 && $1 ~ /down/ {if (!t0) t0 = $4; printf "%d ", $4 - t0} END {print ""}'; }
-# The user's part: a click, a 1 s pause, a double click, a right click; the pointer rests on the probe.
-act() {
-    xdotool mousemove 100 200 sleep 0.3 click 1 sleep 1 click --repeat 2 --delay 60 1 sleep 0.4
-    xdotool mousemove 150 250 click 3 sleep 0.3 mousemove 70 170
-}
 "$WINE" reg delete 'HKCU\Software\Wanderpoint' /f >/dev/null 2>&1 || true
 "$WINE" "$inspector_exe" probe 60 160 200 200 "$(winpath "$work/clicks.log")" timed &
 probe_pid=$!
 inspect wait probe || fail "the probe window did not appear"
-
 start_app
 click_control "$main_title" cmdMacro
 inspect wait Macro || fail "the macro window did not open"
 click_control Macro lstCommand
 xdotool key F10 Right Down Down Return
 inspect wait "Recording Macro - Press F9 or ESC to Stop" || fail "the recording did not start"
-act
-xdotool key F9
+# The user's part: a click, a 1 s pause, a double click, a right click; the pointer rests on the probe.
+xdotool mousemove 100 200 sleep 0.3 click 1 sleep 1 click --repeat 2 --delay 60 1 sleep 0.4
+xdotool mousemove 150 250 click 3 sleep 0.3 mousemove 70 170 key F9
 inspect wait Macro || fail "the title did not come back after the recording"
 recorded="down 100 200 up 100 200 down 100 200 up 100 200 down 100 200 up 100 200 rdown 150 250 rup 150 250"
 expect_eq "$(presses)" "$recorded" "presses while recording"
@@ -37,19 +32,14 @@ xdotool type "$(winpath "$work/saved.cmd")"
 xdotool key Return
 inspect gone "Save As" || fail "the save dialog did not close"
 close_app
-
 xdotool mousemove 400 400
 timeout 60 "$WINE" "$app_exe" --play "$(winpath "$work/saved.cmd")" </dev/null || fail "exit code $? after playing"
 expect_eq "$(presses)" "$recorded $recorded" "presses played back"
 expect_eq "$(pointer)" "70 170" "where the pointer rests after the play"
 read -r -a by_hand < <(gaps 1)
 read -r -a played < <(gaps 9)
-for i in 1 2 3; do
-    d=$((played[i] - by_hand[i]))
-    [ "${d#-}" -le 150 ] || fail "press $((i + 1)) came ${played[i]} ms after the first, by hand ${by_hand[i]} ms"
-done
-
-: >"$work/clicks.log"
+for i in 1 2 3; do d=$((played[i] - by_hand[i])) && [ "${d#-}" -le 150 ] ||
+    fail "press $((i + 1)) came ${played[i]} ms after the first, by hand ${by_hand[i]} ms"; done
 "$WINE" "$app_exe" --record "$(winpath "$work/line.cmd")" --for 2.5 </dev/null &
 sleep 1
 xdotool mousemove 120 220 click 3
