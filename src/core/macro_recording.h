@@ -15,19 +15,19 @@ enum class RecordedButton { Left, Right };
 
 // A mouse button going down or up, as the low-level hook saw it.
 struct ButtonEvent {
-    RecordedButton button = RecordedButton::Left;
-    bool down = true;
-    std::int32_t x = 0, y = 0;
-    std::int64_t timeMs = 0;
+    RecordedButton button;
+    bool down;
+    std::int32_t x, y;
+    std::int64_t timeMs;
     // Sent by a program (a macro's own clicks, another tool's), not made by the user.
-    bool injected = false;
+    bool injected;
 };
 
 // The system's double-click time and rectangle: a second press of the same button within both
 // (edges included) of the first press makes the pair a double click.
 struct DoubleClickBounds {
-    std::int64_t timeMs = 500;
-    std::int32_t width = 4, height = 4;
+    std::int64_t timeMs;
+    std::int32_t width, height;
 };
 
 class MacroRecorder {

@@ -54,6 +54,11 @@ TEST(MacroRecorder, TurnsClicksDoublesWaitsAndDragsIntoEntries) {
     };
     for (const auto& [events, entries] : cases) EXPECT_EQ(entries, recorded(events)) << events;
     EXPECT_EQ("MVE 0,0|LCK|SLP 0,2|MVE 90,0|LCK|MVE 5,5", recorded("L+0,0@0 L-0,0@5 L+90,0@150", ','));
+    for (const bool up : {false, true}) { // a finished recording holds nothing more
+        MacroRecorder r({500, 4, 4}, '.');
+        r.add({RecordedButton::Left, true, 0, 0, 0, false}), up ? r.add({RecordedButton::Left, false, 0, 0, 0, false}) : void();
+        EXPECT_EQ(1u, (r.finish(0, 0), r.finish(0, 0)).size()) << up;
+    }
 }
 
 } // namespace
