@@ -283,7 +283,7 @@ TEST(MouseCurve, AStopAskedDuringAYieldEndsTheRunAfterThatPiece) {
 TEST(MouseCurve, EachCurveStartsWhereTheLastEndedAndBendsOnFromItsControlPoint) {
     FakeMousePlatform platform;
     platform.twipsY = 12.0f; // the height must come through the vertical factor
-    platform.pointer = {200, 300};
+    platform.pointer = {202, 302}; // halfway to (1, 1) lies 101.5, 151.5: a unit off there shows
     // Curve 1: P2 (1268, 11), P3 (641, 257), from 257.51 floored. Curve 2: P2 = P3 = (1, 1).
     platform.randoms = {0.99f, 0.01f, 0.5f, 0.2505f, 0.0f, 0.0f, 0.0f, 0.0f};
     MouseMembers mouse(platform);
@@ -294,10 +294,10 @@ TEST(MouseCurve, EachCurveStartsWhereTheLastEndedAndBendsOnFromItsControlPoint) 
     // Each curve fills the point table, the first bending first towards (1, 1); the pointer goes
     // from each entry to the next as PointToPoint goes, with a yield after each piece.
     FakeMousePlatform replay;
-    replay.pointer = {200, 300};
+    replay.pointer = {202, 302};
     MouseMembers expected(replay);
     const std::tuple<ScreenPoint, ScreenPoint, ScreenPoint, ScreenPoint> curves[] = {
-        {{200, 300}, {1, 1}, {1268, 11}, {641, 257}}, {{641, 257}, {1268, 11}, {1, 1}, {1, 1}}};
+        {{202, 302}, {1, 1}, {1268, 11}, {641, 257}}, {{641, 257}, {1268, 11}, {1, 1}, {1, 1}}};
     for (const auto& [p0, p1, p2, p3] : curves) {
         PointTable table;
         table.start(p0);
