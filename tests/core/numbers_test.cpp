@@ -73,6 +73,9 @@ TEST(IntervalText, IsTheShortestDecimalTextAndGivesThePeriodOnlyWithinZeroToSixt
 
 TEST(TimerSettings, FiresOnlyWhenEnabledWithANonZeroInterval) {
     wp::TimerSettings timer;
+    timer.setEnabled(true);
+    EXPECT_EQ(std::nullopt, timer.period()) << "no interval yet";
+    timer.setEnabled(false);
     timer.setInterval(900);
     EXPECT_EQ(std::nullopt, timer.period());
     timer.setEnabled(true);
