@@ -66,5 +66,6 @@ TEST(MacroFile, WritesAndReadsQuotedRecordsInAnyEncodingUpToTheFirstLimitPassed)
         EXPECT_EQ(tooMany, content.tooManyEntries) << bytes;
         EXPECT_EQ(tooLong, content.entryTooLong) << bytes;
         EXPECT_EQ(kept, content.entries.size()) << bytes;
+        EXPECT_EQ(tooMany || tooLong, content.refused()) << bytes;
     }
 }

@@ -50,6 +50,8 @@ TEST(MacroRecorder, TurnsClicksDoublesWaitsAndDragsIntoEntries) {
         {"L+10,20@0 L-40,20@300 L+12,20@900 L-14,20@950", "MVE 10,20|LCK|SLP 0.9|MVE 12,20|LCK|MVE 5,5 drags 1"},
         {"L+10,20@0 R+30,30@60 R-30,30@70 L-10,20@80 L+0,0@90", "MVE 10,20|LCK|SLP 0.1|MVE 30,30|RCK|MVE 0,0|LCK|MVE 5,5"},
         {"L+10,20@0 take@0", "T|MVE 10,20|LCK|MVE 5,5"},
+        {"L+1,1@0 L-1,1@9 L+1,1@99 R+5,5@120 R-5,5@130 R+5,5@200", "MVE 1,1|LDC|SLP 0.1|MVE 5,5|RDC|MVE 5,5"}, // seconds held
+        {"L+10,20@0 R-50,50@10 L-10,20@20", "MVE 10,20|LCK|MVE 5,5"}, // the other button's release is no drag
         {"L+1,1@0 L-1,1@9 take@600 take@601", "T|MVE 1,1|LCK|T|MVE 5,5"}, // no second press can still come
     };
     for (const auto& [events, entries] : cases) EXPECT_EQ(entries, recorded(events)) << events;

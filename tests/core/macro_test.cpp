@@ -1,5 +1,6 @@
 #include "core/macro_commands.h"
 #include "core/macro_runner.h"
+#include "core/pointer.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ namespace {
 struct FakeHost final : RunnerHost {
     std::vector<std::string> list;
     Log log;
-    bool stop = false, isClosed = false;
+    bool stop = false, isClosed = false, again = true;
     std::size_t selected = 99;
     std::function<void(FakeHost&)> onEvents;
     void beginRun() override { log.push_back("begin"); }
@@ -35,6 +36,7 @@ struct FakeHost final : RunnerHost {
     void letPendingEventsRun() override {
         if (onEvents) onEvents(*this);
     }
+    bool playAgain() override { return again; }
     bool closed() override { return isClosed; }
     void endRun() override { log.push_back("end"); }
     void act(const std::string& what) {
@@ -88,6 +90,17 @@ TEST(MacroEntries, PlayAsTheirCodeAndNumbersSayInTheLocaleAlsoWhenComposedFromTh
     EXPECT_FALSE(composeCommand(optRepeat + 1, {}, '.'));
 }
 
+// A jump puts the pointer there first, then counts as the user's input, so the idle timer restarts after it.
+TEST(JumpPointer, MovesThenReportsUserInput) {
+    struct Port final : wp::PointerPort {
+        Log log;
+        void setCursorPos(std::int32_t x, std::int32_t y) override { log.push_back(std::to_string(x) + "," + std::to_string(y)); }
+        void reportUserInput() override { log.push_back("input"); }
+    } port;
+    wp::jumpPointer(port, 3, -4);
+    EXPECT_EQ((Log{"3,-4", "input"}), port.log);
+}
+
 TEST(RunMacro, PlaysUntilTheLastEntryOrAStopAndEndsOnAChangedList) {
     const std::tuple<const char*, std::vector<std::string>, std::function<void(FakeHost&)>, Log> cases[] = {
         {"once in order", {"MVE 1,2", "LCK", "SLP 0.25"}, {},
@@ -98,6 +111,10 @@ TEST(RunMacro, PlaysUntilTheLastEntryOrAStopAndEndsOnAChangedList) {
         {"a repeat loops until a stop within a wait", {"LCK", "SLP 1", "RPT", "RCK"},
          [](FakeHost& h) { h.stop = std::count(h.log.begin(), h.log.end(), "wait 1000 @1") == 2; },
          {"begin", "click 0 @0", "wait 1000 @1", "click 0 @0", "wait 1000 @1", "end"}},
+        {"the last entry asks for the stop before the events run", {"LCK"},
+         [](FakeHost& h) { h.log.push_back(h.stop ? "stop asked" : "no stop"); }, {"begin", "click 0 @0", "stop asked", "end"}},
+        {"a repeat not to play again ends there", {"LCK", "RPT", "RCK"}, [](FakeHost& h) { h.again = false; },
+         {"begin", "click 0 @0", "end"}},
         {"the list shrinks to the position", {"LCK", "RCK", "LDC", "RPT"},
          [](FakeHost& h) { h.list.resize(h.selected == 1 ? 2 : h.list.size()); },
          {"begin", "click 0 @0", "click 1 @1", "end"}},

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -119,6 +120,7 @@ TEST(MouseOverflow, IsReportedInsteadOfWrappingAndChangesNothing) {
         {"PointToPoint difference", 15.0f, [](MouseMembers& m) { m.PointToPoint(INT32_MAX, 0, INT32_MIN, 0); }},
         {"PointToPoint doubled distance", 15.0f, [](MouseMembers& m) { m.PointToPoint(0, 0, 0, 1 << 30); }},
         {"PointToPoint end position", 15.0f, [](MouseMembers& m) { m.PointToPoint(0, 0, (1 << 30) - 1, 0); }},
+        {"PointToPoint end position, y only", 15.0f, [](MouseMembers& m) { m.PointToPoint(0, 0, 0, (1 << 30) - 1); }},
         {"hWndMousePosY difference", 15.0f, [](MouseMembers& m) { m.hWndMousePosY(&m, 1); }},
     };
     for (const auto& [name, twips, call] : cases) {
@@ -151,13 +153,16 @@ TEST(MouseSettings, ButtonsCursorConfinementAndTheSystemsValues) {
     mouse.LimitCursorOff();
     for (int trails : {-1, 8, 0, 7}) mouse.SetMouseTrails(static_cast<std::int16_t>(trails));
     mouse.SwapMouseBtn(true);
+    EXPECT_TRUE(mouse.SwapMouseBtn()) << "the metric reads 1 once swapped";
     mouse.DoubleClickSpeed(700);
     platform.pointer = {30, 40};
     EXPECT_EQ(&platform, mouse.MouseOverHwnd());
     EXPECT_EQ((Log{"ClipCursor 10 10 200 100", "ClipCursor 20 10 40 30", "ClipCursor none", "MouseTrails 0",
                    "MouseTrails 7", "SwapMouseButton 1", "SetDoubleClickTime 700", "WindowFromPoint 30 40"}),
               platform.log);
-    platform.metrics = {{19, 2}, {23, 7}};
+    platform.metrics = {{19, 2}, {23, 7}, {13, 32}, {14, 48}, {43, 5}}; // SM_CXCURSOR 13, SM_CYCURSOR 14, SM_CMOUSEBUTTONS 43
+    EXPECT_EQ((std::tuple{32, 48, 5}), std::tuple(mouse.CursorWidth(), mouse.CursorHeight(), mouse.MouseButtons()));
+    EXPECT_FALSE(mouse.NewCursor(L"arrow.cur")) << "no cursor file is loaded";
     EXPECT_FALSE(mouse.MousePresent()) << "only a metric of 1 is a mouse";
     platform.metrics[19] = 1;
     EXPECT_TRUE(mouse.MousePresent());
@@ -176,9 +181,11 @@ TEST(CursorVisible, DrivesTheDisplayCounterPastTheGoalAndBackAndReadsItByAStep) 
     platform.cursorCounter = -3;
     mouse.CursorVisible(true);
     EXPECT_TRUE(mouse.CursorVisible());
+    platform.cursorCounter = -5; // already past the goal: the way back still ends on it
+    mouse.CursorVisible(false);
     std::vector<int> counters; // after each ShowCursor call
     for (const std::string& line : platform.log) counters.push_back(std::stoi(line.substr(11)));
-    EXPECT_EQ((std::vector{6, 5, 4, 3, 2, 1, 0, 1, 0, -1, -2, -1, -2, -1, 0, -1, -2, -1, 0, 1, 0, 1, 0}), counters);
+    EXPECT_EQ((std::vector{6, 5, 4, 3, 2, 1, 0, 1, 0, -1, -2, -1, -2, -1, 0, -1, -2, -1, 0, 1, 0, 1, 0, -6, -5, -4, -3, -2, -1}), counters);
 }
 
 // Twice the longer distance in steps of a 1500th; each step sets x, then y, and a yield comes
@@ -186,7 +193,7 @@ TEST(CursorVisible, DrivesTheDisplayCounterPastTheGoalAndBackAndReadsItByAStep) 
 TEST(PointToPoint, EachStepSetsXThenYAndYieldsBeforeEveryFourth) {
     const std::tuple<const char*, ScreenPoint, ScreenPoint, std::size_t, const char*> cases[] = {
         {"no distance", {5, 5}, {5, 5}, 1, "SetCursorPos 5 5"},
-        {"300 right ends short", {100, 0}, {400, 0}, 600, "SetCursorPos 220 0"},
+        {"293 right ends short", {100, 0}, {393, 0}, 586, "SetCursorPos 214 0"},
         {"left and down", {0, 0}, {-300, 150}, 600, "SetCursorPos -120 60"},
         {"the vertical distance sets the count", {500, 500}, {500, 200}, 600, "SetCursorPos 500 380"},
     };
@@ -215,6 +222,7 @@ TEST(SubdivideCurve, HalvesOnIntegersIntoTheTable) {
     const std::tuple<const char*, ScreenPoint, ScreenPoint, ScreenPoint, ScreenPoint, std::int16_t,
                      std::vector<ScreenPoint>>
         cases[] = {
+        {"depth 0", {0, 0}, {0, 0}, {3, 0}, {3, 0}, 0, {{0, 0}, {3, 0}}},
         {"depth 2", {0, 0}, {0, 0}, {3, 0}, {3, 0}, 2, {{0, 0}, {0, 0}, {2, 0}, {2, 0}, {3, 0}}},
         {"negative halves go to even, y on its own", {0, 0}, {0, 0}, {-3, 3}, {-3, 3}, 1, {{0, 0}, {-2, 2}, {-3, 3}}},
         // An arch whose points at t = k/8 are whole: x = 512(3t^2 - 2t^3), y = 1536t(1 - t).
@@ -233,12 +241,12 @@ TEST(SubdivideCurve, HalvesOnIntegersIntoTheTable) {
     PointTable table;
     table.start({1, 1});
     const auto add = [&](std::int16_t depth) { subdivideCurve(table, {1, 1}, {1, 1}, {9, 9}, {9, 9}, depth); };
-    EXPECT_THROW(add(12), std::length_error);
-    EXPECT_THROW(add(-1), std::length_error);
+    for (int depth : {12, -1, 63}) EXPECT_THROW(add(static_cast<std::int16_t>(depth)), std::length_error) << depth;
     EXPECT_EQ(1, table.count());
     add(11);
     EXPECT_EQ((ScreenPoint{9, 9}), table.entry(PointTable::capacity));
     EXPECT_THROW(add(0), std::length_error);
+    EXPECT_THROW(table.append({}), std::length_error);
 }
 
 TEST(MouseCurve, AStopAskedDuringAYieldEndsTheRunAfterThatPiece) {
@@ -258,42 +266,52 @@ TEST(MouseCurve, AStopAskedDuringAYieldEndsTheRunAfterThatPiece) {
     EXPECT_EQ((Log{"Yield", "Reseed"}), Log(firstYield, platform.log.end()))
         << "the nested call only asks for the stop; the next curve is drawn, then the call returns";
     // Idle again, also after a failed start: the next true starts a new run instead of stopping one.
-    platform.screenWidth = 40000; // wider than 16 bits
-    EXPECT_THROW(mouse.MouseCurve(true), MouseOverflow);
-    platform.screenWidth = 10;
+    // Pixel counts are 16-bit; the twips are rounded first: 16383.5 becomes 16384, 32768 half-twip pixels.
+    const std::tuple<std::int32_t, float, bool> screens[] = {
+        {32768, 15.0f, true}, {-32769, 15.0f, true}, {32767, 0.5f, true}, {32767, 15.0f, false}, {-32768, 15.0f, false}};
     platform.onYield = [&] { mouse.MouseCurve(false); };
-    mouse.MouseCurve(true);
-    EXPECT_EQ(5, platform.reseeds);
-    EXPECT_EQ(2, platform.yields);
+    for (const auto& [width, twips, wide] : screens) {
+        platform.screenWidth = width;
+        platform.twipsX = twips;
+        if (wide) EXPECT_THROW(mouse.MouseCurve(true), MouseOverflow) << width;
+        else EXPECT_NO_THROW(mouse.MouseCurve(true)) << width;
+    }
+    EXPECT_EQ(9, platform.reseeds);
+    EXPECT_EQ(3, platform.yields);
 }
 
 TEST(MouseCurve, EachCurveStartsWhereTheLastEndedAndBendsOnFromItsControlPoint) {
     FakeMousePlatform platform;
     platform.twipsY = 12.0f; // the height must come through the vertical factor
-    platform.pointer = {200, 300};
-    // Curve 1: P2 (1268, 11), P3 (641, 257). Curve 2: P2 = P3 = (1, 1).
-    platform.randoms = {0.99f, 0.01f, 0.5f, 0.25f, 0.0f, 0.0f, 0.0f, 0.0f};
+    platform.pointer = {202, 302}; // halfway to (1, 1) lies 101.5, 151.5: a unit off there shows
+    // Curve 1: P2 (1268, 11), P3 (641, 257), from 257.51 floored. Curve 2: P2 = P3 = (1, 1).
+    platform.randoms = {0.99f, 0.01f, 0.5f, 0.2505f, 0.0f, 0.0f, 0.0f, 0.0f};
     MouseMembers mouse(platform);
     platform.onYield = [&] {
         if (platform.reseeds == 3) mouse.MouseCurve(false);
     };
     mouse.MouseCurve(true);
-    std::vector<std::vector<ScreenPoint>> curves; // where each curve's steps went
-    int calls = 0;
-    for (const std::string& line : platform.log) {
-        ScreenPoint p;
-        if (line == "Reseed") curves.emplace_back(), calls = 0;
-        else if (std::sscanf(line.c_str(), "SetCursorPos %d %d", &p.x, &p.y) == 2 && ++calls % 2 == 0)
-            curves.back().push_back(p);
+    // Each curve fills the point table, the first bending first towards (1, 1); the pointer goes
+    // from each entry to the next as PointToPoint goes, with a yield after each piece.
+    FakeMousePlatform replay;
+    replay.pointer = {202, 302};
+    MouseMembers expected(replay);
+    const std::tuple<ScreenPoint, ScreenPoint, ScreenPoint, ScreenPoint> curves[] = {
+        {{202, 302}, {1, 1}, {1268, 11}, {641, 257}}, {{641, 257}, {1268, 11}, {1, 1}, {1, 1}}};
+    for (const auto& [p0, p1, p2, p3] : curves) {
+        PointTable table;
+        table.start(p0);
+        subdivideCurve(table, p0, p1, p2, p3, static_cast<std::int16_t>(std::countr_zero(PointTable::capacity - 1u)));
+        replay.reseedRandomFromClock();
+        for (std::int32_t k = 1; k < PointTable::capacity; ++k) {
+            expected.PointToPoint(table.entry(k).x, table.entry(k).y, table.entry(k + 1).x, table.entry(k + 1).y);
+            replay.letPendingEventsRun();
+        }
     }
-    ASSERT_EQ(4u, curves.size());
-    const auto &first = curves[0], &second = curves[1];
-    ASSERT_TRUE(!first.empty() && !second.empty());
-    EXPECT_EQ((ScreenPoint{200, 300}), first.front());
-    EXPECT_EQ((ScreenPoint{641, 257}), second.front()) << "the first curve's end";
-    EXPECT_LE(std::abs(second.back().x - 1) + std::abs(second.back().y - 1), 4);
-    const auto eastmost = std::max_element(second.begin(), second.end(), [](auto a, auto b) { return a.x < b.x; });
-    EXPECT_GT(eastmost->x, 641) << "the second curve first bends towards the first curve's control point";
+    replay.reseedRandomFromClock(); // the third curve
+    ASSERT_LE(replay.log.size(), platform.log.size());
+    const auto differ = std::mismatch(replay.log.begin(), replay.log.end(), platform.log.begin());
+    EXPECT_TRUE(differ.first == replay.log.end()) << "line " << differ.first - replay.log.begin() << ": " << *differ.second;
 }
 
 } // namespace

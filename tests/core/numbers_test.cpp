@@ -16,12 +16,13 @@ TEST(Numbers, ReadTheWholeTextOrItsLeadingNumber) {
     const std::tuple<const char*, char, NumberStatus, double, double> cases[] = {
         {" 12 ", '.', Ok, 12, 12},        {"\t-3.5", '.', Ok, -3.5, -3.5}, {"+2", '.', Ok, 2, 2},
         {".5", '.', Ok, 0.5, 0.5},        {"1.", '.', Ok, 1, 1},           {"2.5e-1", '.', Ok, 0.25, 0.25},
-        {"&hff", '.', Ok, 255, 255},      {"-&O10", '.', Ok, -8, 0},       {"0,5", ',', Ok, 0.5, 0},
-        {"0.5", ',', NaN, 0, 0.5},        {"1\n2", '.', NaN, 0, 12},        {"12abc", '.', NaN, 0, 12},
-        {"3.4.5", '.', NaN, 0, 3.4},      {"1e", '.', NaN, 0, 1},          {"&H1G", '.', NaN, 0, 1},
-        {"&O18", '.', NaN, 0, 1},         {"&X1", '.', NaN, 0, 0},         {"&H", '.', NaN, 0, 0},
-        {"", '.', NaN, 0, 0},             {"-", '.', NaN, 0, 0},           {"--5", '.', NaN, 0, 0},
-        {"1e999", '.', Over, 0, 0},       {"1e-400", '.', Ok, 0, 0},
+        {"1E+2", '.', Ok, 100, 100},      {"1e5x", '.', NaN, 0, 1e5},      {"1ex", '.', NaN, 0, 1},
+        {"&hAf", '.', Ok, 175, 175},      {"+&H1a", '.', Ok, 26, 0},       {"&o17", '.', Ok, 15, 15},
+        {"-&O10", '.', Ok, -8, 0},        {"0,5", ',', Ok, 0.5, 0},        {"0.5", ',', NaN, 0, 0.5},
+        {"1\n2", '.', NaN, 0, 12},        {"3.4.5", '.', NaN, 0, 3.4},     {"1e", '.', NaN, 0, 1},
+        {"&H1@", '.', NaN, 0, 1},         {"&O18", '.', NaN, 0, 1},        {"&X0", '.', NaN, 0, 0},
+        {"&H", '.', NaN, 0, 0},           {"", '.', NaN, 0, 0},            {"-&", '.', NaN, 0, 0},
+        {"--5", '.', NaN, 0, 0},          {"1e999", '.', Over, 0, 0},      {"1e-400", '.', Ok, 0, 0},
     };
     for (const auto& [text, separator, status, whole, leading] : cases) {
         const auto read = wp::readNumber(text, separator);
@@ -72,6 +73,9 @@ TEST(IntervalText, IsTheShortestDecimalTextAndGivesThePeriodOnlyWithinZeroToSixt
 
 TEST(TimerSettings, FiresOnlyWhenEnabledWithANonZeroInterval) {
     wp::TimerSettings timer;
+    timer.setEnabled(true);
+    EXPECT_EQ(std::nullopt, timer.period()) << "no interval yet";
+    timer.setEnabled(false);
     timer.setInterval(900);
     EXPECT_EQ(std::nullopt, timer.period());
     timer.setEnabled(true);

@@ -42,6 +42,7 @@ TEST(Gradient, EachComponentStepsOnItsOwnAfterEachBandAndTheBandsTileTheSurface)
                   {200, 10, 50}, {200, 10, 50}, {150, 35, 100}, {100, 60, 150}, {50, 86, 200}}),
               colours);
     EXPECT_EQ(0x00332211u, wp::colourOf({0x11, 0x22, 0x33})) << "red in the low byte";
+    EXPECT_EQ(0u, wp::colourOf({})) << "a colour not set is black, as the side bar's start";
     EXPECT_EQ((wp::ColourComponents{0x11, 0x22, 0x33}), wp::componentsOf(0x80332211u)) << "the high byte is no colour";
     // The bands tile the surface from the bottom up, with bounded work.
     for (std::int32_t height : {0, INT32_MIN}) EXPECT_TRUE(wp::gradientBands(height, {}, {}).empty());
@@ -70,5 +71,6 @@ TEST(MarkerGeometry, AnEvenSideScaledFromFortyTwoAtNinetySixDpiCentresOnAWholePo
         }
     }
     EXPECT_EQ(380, wp::twipsToPixels(wp::markerEdgeTwips(401.5, 630)).value) << "380.5 halves to even";
+    EXPECT_EQ(22.0f / wp::twipsPerPixel, wp::markerCentre(0, 45)) << "half of an odd width halves to even";
     EXPECT_FALSE(wp::twipsToPixels(std::numeric_limits<double>::quiet_NaN()));
 }
