@@ -37,7 +37,6 @@ void MacroRecorder::add(const ButtonEvent& event) {
     if (event.down) {
         // A press while another is held: the held one was a click, whatever its release does.
         if (held_ && !heldIsSecondOfDouble_) action(*held_, false);
-        held_.reset();
         if (clicked_ && clicked_->button == event.button && event.timeMs - clicked_->timeMs <= bounds_.timeMs &&
             withinRectangle(*clicked_, event.x, event.y)) {
             action(*clicked_, true);

@@ -38,7 +38,7 @@ TEST(CommandLine, ReadsWhatToDoOrSaysWhatIsWrong) {
         {{"--play", "a", "--when-idle"}, {"bad: ", "--when-idle"}},
         {{"--for", ".5", "--record", "r.cmd"}, {"record r.cmd for 500"}}, {{"--record", "r"}, {"record r for 0"}},
         {{"--record", "r", "--for", "0"}, {"bad: ", "seconds", "'0'"}}, {{"--record", "r", "--for", "1.7978e305"}, {"bad: ", "--for"}},
-        {{"--record", "r", "--for", "1.797e305"}, {"record r for 1.797e+308"}}, // just below the largest double {{"--record", "r", "--play", "a"}, {"bad: ", "--record"}},
+        {{"--record", "r", "--for", "1.797e305"}, {"record r for 1.797e+308"}}, {{"--record", "r", "--play", "a"}, {"bad: ", "--record"}},
         {{"--switch", "1,2", "3,4", "--every", "1", "--for", "2.99612e303"}, // just below the largest double
          {"switch 1,2 3,4 every 1 = 900 ms for 1.79767e+308"}},
         {{"--bogus"}, {"bad: ", "option", "--bogus"}}, {{"//x"}, {"bad: ", "option", "//x"}},

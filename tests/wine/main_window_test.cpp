@@ -244,8 +244,7 @@ TEST_F(MainWindow, TheNotificationIconDrivesTheCycleAndBringsTheHiddenWindowBack
     main->trayIcon.remove(), SendMessageW(window, wp::win::NotifyIcon::taskbarCreatedMessage(), 0, 0);
     EXPECT_TRUE(main->trayIcon.shown()) << "back after the shell restarted";
     command(FrmMain::idmTrayExit);
-    EXPECT_EQ(1, endCalls);
-    EXPECT_EQ(L"1", settings.read(L"Settings", L"HideWhenMinimized"));
+    EXPECT_EQ(std::pair(1, std::wstring(L"1")), std::pair(endCalls, settings.read(L"Settings", L"HideWhenMinimized")));
 }
 
 // Tab visits every enabled, visible tab stop once, the side bar's signs too, and comes round; Enter
@@ -294,9 +293,8 @@ TEST_F(MainWindow, PositionsAndMarkersReachAMonitorLeftOfThePrimary) {
         wp::test::typeInto(window, id, value);
     wp::test::clickControl(window, ids::Command3);
     for (const POINT expected : {POINT{-100, 50}, POINT{-1280, 799}}) {
-        wp::test::tick(window, FrmMain::timer1Id);
         POINT at{};
-        GetCursorPos(&at);
+        wp::test::tick(window, FrmMain::timer1Id), GetCursorPos(&at);
         EXPECT_EQ(expected.x * 10000 + expected.y, at.x * 10000 + at.y);
     }
     wp::test::clickControl(window, ids::Command3), wp::test::clickControl(window, ids::Check1);
