@@ -1,7 +1,5 @@
 // The main window in the notification area: the icon, its tip and menu, and hiding the window
 // into it when minimized.
-#include <windowsx.h>
-
 #include "app/frmMain.h"
 #include "app/frmMain_ids.h"
 #include "res/resource.h"
@@ -42,14 +40,8 @@ void FrmMain::trayIcon_Callback(WPARAM anchor, LPARAM event) {
     switch (LOWORD(event)) {
     case WM_CONTEXTMENU: {
         const win::Menu menu = trayMenu();
-        const POINT at{GET_X_LPARAM(anchor), GET_Y_LPARAM(anchor)};
-        if (deps_.showTrayMenu) return deps_.showTrayMenu(menu.get(), at);
-        // The menu closes when the user clicks elsewhere only if its owner is in the foreground.
-        SetForegroundWindow(hwnd());
-        TrackPopupMenuEx(menu.get(), TPM_RIGHTBUTTON | GetSystemMetrics(SM_MENUDROPALIGNMENT), at.x, at.y, hwnd(),
-                         nullptr);
-        PostMessageW(hwnd(), WM_NULL, 0, 0);
-        return;
+        if (deps_.showTrayMenu) return deps_.showTrayMenu(menu.get(), win::iconAnchor(anchor));
+        return win::showIconMenu(hwnd(), menu.get(), win::iconAnchor(anchor));
     }
     case NIN_SELECT:
     case NIN_KEYSELECT:

@@ -1,7 +1,5 @@
 #include "app/switch_tray.h"
 
-#include <windowsx.h>
-
 #include "res/resource.h"
 #include "win/handle.h"
 
@@ -32,10 +30,7 @@ LRESULT SwitchTray::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == trayMessage && LOWORD(lParam) == WM_CONTEXTMENU) {
         win::Menu menu(CreatePopupMenu());
         AppendMenuW(menu.get(), MF_STRING, idmStop, L"Stop");
-        SetForegroundWindow(hwnd());
-        TrackPopupMenuEx(menu.get(), TPM_RIGHTBUTTON | GetSystemMetrics(SM_MENUDROPALIGNMENT), GET_X_LPARAM(wParam),
-                         GET_Y_LPARAM(wParam), hwnd(), nullptr);
-        PostMessageW(hwnd(), WM_NULL, 0, 0);
+        win::showIconMenu(hwnd(), menu.get(), win::iconAnchor(wParam));
         return 0;
     }
     return defaultProc(message, wParam, lParam);

@@ -1,6 +1,7 @@
 #include "win/notify_icon.h"
 
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <iterator>
@@ -78,6 +79,17 @@ HICON smallIcon(HWND window, int resourceId) {
     return static_cast<HICON>(LoadImageW(appInstance(), MAKEINTRESOURCEW(resourceId), IMAGE_ICON,
                                          GetSystemMetricsForDpi(SM_CXSMICON, dpi),
                                          GetSystemMetricsForDpi(SM_CYSMICON, dpi), LR_SHARED));
+}
+
+void showIconMenu(HWND owner, HMENU menu, POINT at) {
+    // The menu closes when the user clicks elsewhere only if its owner is in the foreground.
+    SetForegroundWindow(owner);
+    TrackPopupMenuEx(menu, TPM_RIGHTBUTTON | GetSystemMetrics(SM_MENUDROPALIGNMENT), at.x, at.y, owner, nullptr);
+    PostMessageW(owner, WM_NULL, 0, 0);
+}
+
+POINT iconAnchor(WPARAM anchor) {
+    return {GET_X_LPARAM(anchor), GET_Y_LPARAM(anchor)};
 }
 
 } // namespace wp::win

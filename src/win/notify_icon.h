@@ -40,6 +40,11 @@ private:
     bool shown_ = false;
 };
 
+// Shows an icon's menu at the callback's anchor (its wParam) and returns once it closes; the chosen
+// item comes to the owner as WM_COMMAND.
+void showIconMenu(HWND owner, HMENU menu, POINT at);
+POINT iconAnchor(WPARAM anchor);
+
 // The program's icon of that resource at the small-icon size of the window's monitor; shared, not to be destroyed.
 HICON smallIcon(HWND window, int resourceId);
 
