@@ -11,9 +11,7 @@ wine_session_ready
 out=$("$WINE" "$3" --gtest_filter='MainWindow.Positions*' 2>&1 </dev/null) || fail "on two monitors: $out"
 grep -q 'PASSED.* 1 test' <<<"$out" && ! grep -q SKIPPED <<<"$out" || fail "the two-monitor window test did not run: $out"
 for entry in "Position1 x -680" "Position1 y 300" "Position2 x 300" "Position2 y 20" "Settings interval 1"; do
-    set -- $entry
-    "$WINE" reg add "HKCU\\Software\\Wanderpoint\\$1" /v "$2" /d "$3" /f >/dev/null
-done
+    set -- $entry && "$WINE" reg add "HKCU\\Software\\Wanderpoint\\$1" /v "$2" /d "$3" /f >/dev/null; done
 start_app
 tray=$(xdotool search --name '^Wine System Tray$' | head -1)
 [ -n "$tray" ] || fail "no notification area"

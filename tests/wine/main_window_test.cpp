@@ -278,10 +278,8 @@ TEST_F(MainWindow, TabVisitsEveryTabStopOnceEnterStartsAndPicturesHaveTips) {
     }
 }
 
-// The position boxes share one limit, with room for the screen's coordinates, small enough to show
-// whole; typing stops at it.
 // Run on a desktop with a monitor left of the primary by tests/e2e/two_monitors.sh: typed positions
-// there are reached to the pixel, and a marker is shown on them.
+// there are reached to the pixel, a marker is shown on them, and one dragged there writes its centre.
 TEST_F(MainWindow, PositionsAndMarkersReachAMonitorLeftOfThePrimary) {
     if (GetSystemMetrics(SM_XVIRTUALSCREEN) >= 0) GTEST_SKIP() << "no monitor left of the primary";
     wp::test::PointerGuard guard;
@@ -289,10 +287,10 @@ TEST_F(MainWindow, PositionsAndMarkersReachAMonitorLeftOfThePrimary) {
     FrmMain real({settings, system, [] {}});
     ASSERT_TRUE(real.open(SW_SHOWNOACTIVATE));
     const HWND window = real.hwnd();
-    for (const auto& [id, value] : {std::pair{ids::Text1, L"-100"}, {ids::Text2, L"50"}, {ids::Text3, L"-1280"}, {ids::Text4, L"799"}})
+    for (const auto& [id, value] : {std::pair{ids::Text1, L"-100"}, {ids::Text2, L"50"}, {ids::Text3, L"1279"}, {ids::Text4, L"799"}})
         wp::test::typeInto(window, id, value);
     wp::test::clickControl(window, ids::Command3);
-    for (const POINT expected : {POINT{-100, 50}, POINT{-1280, 799}}) {
+    for (const POINT expected : {POINT{-100, 50}, POINT{1279, 799}}) {
         POINT at{};
         wp::test::tick(window, FrmMain::timer1Id), GetCursorPos(&at);
         EXPECT_EQ(expected.x * 10000 + expected.y, at.x * 10000 + at.y);
@@ -302,8 +300,14 @@ TEST_F(MainWindow, PositionsAndMarkersReachAMonitorLeftOfThePrimary) {
     GetWindowRect(real.frmCircle.hwnd(), &disc);
     EXPECT_EQ(-100 * 10000 + 50, (disc.left + disc.right) / 2 * 10000 + (disc.top + disc.bottom) / 2)
         << "the marker stands on its position";
+    GetWindowRect(real.frmCircle2.hwnd(), &disc);
+    wp::test::queueDrag({(disc.left + disc.right) / 2, (disc.top + disc.bottom) / 2}, {-600, 400}), wp::test::flushEvents(200);
+    EXPECT_EQ(L"-600,400", textOf(GetDlgItem(window, ids::Text3)) + L"," + textOf(GetDlgItem(window, ids::Text4)))
+        << "the second marker dragged onto the left monitor writes its centre";
 }
 
+// The position boxes share one limit, with room for the screen's coordinates, small enough to show
+// whole; typing stops at it.
 TEST_F(MainWindow, PositionBoxesTakeAsManyCharactersAsTheyShow) {
     open();
     const auto limit = static_cast<std::size_t>(SendMessageW(at(ids::Text1), EM_GETLIMITTEXT, 0, 0));

@@ -43,20 +43,28 @@ std::vector<POINT> RecordingPointer::moves() const {
 }
 
 namespace {
+// Over the whole desktop, rounded up so that the system's rounding down gives the pixel back.
 INPUT absoluteMouse(POINT at, DWORD buttons) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN));
-    input.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN));
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+    const auto normal = [](LONG value, int origin, int size) { return ((value - origin) * 65536 + size - 1) / size; };
+    INPUT input{INPUT_MOUSE, {}};
+    input.mi = {normal(at.x, GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN)),
+                normal(at.y, GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)), 0,
+                MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | buttons, 0, 0};
     return input;
 }
 } // namespace
 
+// The rest of the drag waits until the move loop holds the capture: the system routes a move or
+// a release queued before that to the window under the point, and the loop would never end.
 void queueDrag(POINT from, POINT to) {
-    INPUT inputs[] = {absoluteMouse(from, MOUSEEVENTF_LEFTDOWN), absoluteMouse(to, 0),
-                      absoluteMouse(to, MOUSEEVENTF_LEFTUP)};
-    SendInput(3, inputs, sizeof(INPUT));
+    static POINT dragTo;
+    INPUT press = absoluteMouse(from, MOUSEEVENTF_LEFTDOWN);
+    dragTo = to, SendInput(1, &press, sizeof(INPUT));
+    SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR id, DWORD) {
+        if (!GetCapture()) return;
+        INPUT rest[] = {absoluteMouse(dragTo, 0), absoluteMouse(dragTo, MOUSEEVENTF_LEFTUP)};
+        KillTimer(nullptr, id), SendInput(2, rest, sizeof(INPUT));
+    });
 }
 
 void postClick(HWND hwnd, POINT at) {
@@ -82,14 +90,8 @@ void pressKey(UINT virtualKey) {
     flushEvents(20);
 }
 
-PointerGuard::PointerGuard() {
-    GetCursorPos(&saved_);
-    ClipCursor(nullptr);
-}
+PointerGuard::PointerGuard() { GetCursorPos(&saved_), ClipCursor(nullptr); }
 
-PointerGuard::~PointerGuard() {
-    ClipCursor(nullptr);
-    SetCursorPos(saved_.x, saved_.y);
-}
+PointerGuard::~PointerGuard() { ClipCursor(nullptr), SetCursorPos(saved_.x, saved_.y); }
 
 } // namespace wp::test
