@@ -32,7 +32,8 @@ wine_fonts_ready() {
     done
 }
 
-# Starts Xvfb on a free display unless one is given; sets DISPLAY and xvfb_pid. A number can be
+# Starts Xvfb on a free display unless one is given; sets DISPLAY and xvfb_pid. Its screen is
+# WANDERPOINT_XVFB_SCREEN (width x height x depth), 1280x1024x24 unless set. A number can be
 # taken without a file showing it (another Xvfb in a chroot holds the abstract socket), so a server
 # that quits at once means: try the next.
 xvfb_pid=""
@@ -41,7 +42,7 @@ display_ready() {
     local n i
     for n in $(seq 90 140); do
         if [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; then continue; fi
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 "${WANDERPOINT_XVFB_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
         xvfb_pid=$!
         for i in $(seq 1 50); do
             if [ -e "/tmp/.X11-unix/X$n" ]; then

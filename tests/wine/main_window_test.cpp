@@ -278,32 +278,35 @@ TEST_F(MainWindow, TabVisitsEveryTabStopOnceEnterStartsAndPicturesHaveTips) {
     }
 }
 
-// Run on a desktop with a monitor left of the primary by tests/e2e/two_monitors.sh: typed positions
-// there are reached to the pixel, a marker is shown on them, and one dragged there writes its centre.
-TEST_F(MainWindow, PositionsAndMarkersReachAMonitorLeftOfThePrimary) {
-    if (GetSystemMetrics(SM_XVIRTUALSCREEN) >= 0) GTEST_SKIP() << "no monitor left of the primary";
+// Run by tests/e2e/two_monitors.sh on a desktop with a monitor left of the primary and on one 11000
+// pixels wide: typed positions are reached to the pixel, a marker stands on its position, and one
+// dragged from the far right to the far left writes its centre.
+TEST_F(MainWindow, PositionsAndMarkersReachTheWholeDesktop) {
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), right = left + GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1;
+    if (left >= 0 && right < 10000) GTEST_SKIP() << "no monitor left of the primary, no five-digit positions";
+    const auto text = [](POINT p) { return std::to_wstring(p.x) + L"," + std::to_wstring(p.y); };
     wp::test::PointerGuard guard;
     wp::win::SystemPointer system;
     FrmMain real({settings, system, [] {}});
     ASSERT_TRUE(real.open(SW_SHOWNOACTIVATE));
     const HWND window = real.hwnd();
-    for (const auto& [id, value] : {std::pair{ids::Text1, L"-100"}, {ids::Text2, L"50"}, {ids::Text3, L"1279"}, {ids::Text4, L"799"}})
-        wp::test::typeInto(window, id, value);
+    const POINT first{left + 1180, 50}, second{right, 799}, dropped{left + 680, 400};
+    for (const auto& [id, value] : {std::pair{ids::Text1, first.x}, {ids::Text2, first.y}, {ids::Text3, second.x}, {ids::Text4, second.y}})
+        wp::test::typeInto(window, id, std::to_wstring(value));
     wp::test::clickControl(window, ids::Command3);
-    for (const POINT expected : {POINT{-100, 50}, POINT{1279, 799}}) {
+    for (const POINT expected : {first, second}) {
         POINT at{};
         wp::test::tick(window, FrmMain::timer1Id), GetCursorPos(&at);
-        EXPECT_EQ(expected.x * 10000 + expected.y, at.x * 10000 + at.y);
+        EXPECT_EQ(text(expected), text(at));
     }
     wp::test::clickControl(window, ids::Command3), wp::test::clickControl(window, ids::Check1);
     RECT disc{};
     GetWindowRect(real.frmCircle.hwnd(), &disc);
-    EXPECT_EQ(-100 * 10000 + 50, (disc.left + disc.right) / 2 * 10000 + (disc.top + disc.bottom) / 2)
-        << "the marker stands on its position";
+    EXPECT_EQ(text(first), text({(disc.left + disc.right) / 2, (disc.top + disc.bottom) / 2})) << "the marker on its position";
     GetWindowRect(real.frmCircle2.hwnd(), &disc);
-    wp::test::queueDrag({(disc.left + disc.right) / 2, (disc.top + disc.bottom) / 2}, {-600, 400}), wp::test::flushEvents(200);
-    EXPECT_EQ(L"-600,400", textOf(GetDlgItem(window, ids::Text3)) + L"," + textOf(GetDlgItem(window, ids::Text4)))
-        << "the second marker dragged onto the left monitor writes its centre";
+    wp::test::queueDrag({(disc.left + disc.right) / 2, (disc.top + disc.bottom) / 2}, dropped), wp::test::flushEvents(200);
+    EXPECT_EQ(text(dropped), textOf(GetDlgItem(window, ids::Text3)) + L"," + textOf(GetDlgItem(window, ids::Text4)))
+        << "the second marker dragged across the desktop writes its centre";
 }
 
 // The position boxes share one limit, with room for the screen's coordinates, small enough to show

@@ -54,8 +54,6 @@ INPUT absoluteMouse(POINT at, DWORD buttons) {
 }
 } // namespace
 
-// The rest of the drag waits until the move loop holds the capture: the system routes a move or
-// a release queued before that to the window under the point, and the loop would never end.
 void queueDrag(POINT from, POINT to) {
     static POINT dragTo;
     INPUT press = absoluteMouse(from, MOUSEEVENTF_LEFTDOWN);
@@ -89,9 +87,5 @@ void pressKey(UINT virtualKey) {
     PostMessageW(target, WM_KEYUP, virtualKey, 1 | (1u << 30) | (1u << 31));
     flushEvents(20);
 }
-
-PointerGuard::PointerGuard() { GetCursorPos(&saved_), ClipCursor(nullptr); }
-
-PointerGuard::~PointerGuard() { ClipCursor(nullptr), SetCursorPos(saved_.x, saved_.y); }
 
 } // namespace wp::test

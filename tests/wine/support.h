@@ -46,8 +46,8 @@ public:
     std::vector<POINT> moves() const;
 };
 
-// Queues what the user's mouse does for a drag: a left press at from, a move to to, the release.
-// The window under the press handles them when events next run.
+// What the user's mouse does for a drag: a left press at from, then, once a move loop holds the
+// capture (before, the system would give them to the window under the point), a move to to and the release.
 void queueDrag(POINT from, POINT to);
 
 // Posts a left click to a window's client point, for controls that act on the release.
@@ -63,13 +63,10 @@ void tick(HWND window, UINT_PTR timerId);
 void pressKey(UINT virtualKey);
 
 // Saves the pointer and frees any confinement; puts both back at the end of a test.
-class PointerGuard {
-public:
-    PointerGuard();
-    ~PointerGuard();
-
-private:
-    POINT saved_{};
+struct PointerGuard {
+    POINT saved{};
+    PointerGuard() { GetCursorPos(&saved), ClipCursor(nullptr); }
+    ~PointerGuard() { ClipCursor(nullptr), SetCursorPos(saved.x, saved.y); }
 };
 
 } // namespace wp::test
