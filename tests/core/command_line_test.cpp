@@ -33,7 +33,7 @@ TEST(CommandLine, ReadsWhatToDoOrSaysWhatIsWrong) {
         {{"--times", "1", "--play", "C:\\a b.cmd"}, {"play C:\\a b.cmd x1"}},
         {{"--play", "a", "--times", "4294967295"}, {"play a x4294967295"}},
         {{"--every", "007", "--switch", " -10, 5", "2.5,1080"}, {"switch -10,5 2,1080 every 7 = 6300 ms for 0"}},
-        {{"--switch", "1,2", "3,4", "--every", ".5", "--for", "0.01"}, {"switch 1,2 3,4 every 0.5 = 450 ms for 600"}},
+        {{"--switch", "1,2", "11000,-1920", "--every", ".5", "--for", "0.01"}, {"switch 1,2 11000,-1920 every 0.5 = 450 ms for 600"}},
         {{"--when-idle", "--switch", "1,2", "3,4", "--every", "1"}, {"switch 1,2 3,4 every 1 = 900 ms for 0 when idle"}},
         {{"--play", "a", "--when-idle"}, {"bad: ", "--when-idle"}},
         {{"--for", ".5", "--record", "r.cmd"}, {"record r.cmd for 500"}}, {{"--record", "r"}, {"record r for 0"}},

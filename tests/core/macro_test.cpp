@@ -61,7 +61,7 @@ TEST(MacroEntries, PlayAsTheirCodeAndNumbersSayInTheLocaleAlsoWhenComposedFromTh
     const std::tuple<const char*, char, const char*> cases[] = {
         {"LCK", '.', "click 0"}, {"rck", '.', "click 1"}, {"LDCxyz", '.', "double 0"}, {"RDC", '.', "double 1"},
         {"LC", '.', ""}, {"mVe 10, 20", '.', "move 10,20"}, {"MVE  -7 , -8 ", '.', "move -7,-8"},
-        {"MVE 2.5,3.5", '.', "move 2,4"},
+        {"MVE 2.5,3.5", '.', "move 2,4"}, {"MVE -1920,11000", '.', "move -1920,11000"},
         {"MVE 2,5,3", ',', "move 2,5"}, // the first comma splits; y reads 5,3 in this locale
         {"MVE 1.5,0", ',', ""}, {"MVE 1,x", '.', ""}, {"MVE 1e10,0", '.', ""}, {"MVE 100", '.', ""},
         {"MVE ,5", '.', ""},
