@@ -56,10 +56,11 @@ INPUT absoluteMouse(POINT at, DWORD buttons) {
 
 void queueDrag(POINT from, POINT to) {
     static POINT dragTo;
+    static ULONGLONG latest;
     INPUT press = absoluteMouse(from, MOUSEEVENTF_LEFTDOWN);
-    dragTo = to, SendInput(1, &press, sizeof(INPUT));
+    dragTo = to, latest = GetTickCount64() + 1000, SendInput(1, &press, sizeof(INPUT));
     SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR id, DWORD) {
-        if (!GetCapture()) return;
+        if (!GetCapture() && GetTickCount64() < latest) return;
         INPUT rest[] = {absoluteMouse(dragTo, 0), absoluteMouse(dragTo, MOUSEEVENTF_LEFTUP)};
         KillTimer(nullptr, id), SendInput(2, rest, sizeof(INPUT));
     });

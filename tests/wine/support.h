@@ -46,8 +46,8 @@ public:
     std::vector<POINT> moves() const;
 };
 
-// What the user's mouse does for a drag: a left press at from, then, once a move loop holds the
-// capture (before, the system would give them to the window under the point), a move to to and the release.
+// A drag as the user's mouse makes it: a left press at from, then a move to to and the release once a move loop
+// holds the capture (the system gives earlier ones to the window under the point), or after a second at most.
 void queueDrag(POINT from, POINT to);
 
 // Posts a left click to a window's client point, for controls that act on the release.
