@@ -20,10 +20,6 @@ constexpr int sideBarWidth96 = 17;
 constexpr DWORD labelStyle = SS_LEFT | SS_NOPREFIX;
 enum Fonts { regularFont, boldFont, arialFont };
 
-// A position of the whole desktop: a sign and five digits (monitors left of or above the primary
-// have negative positions, wide desktops five-digit ones).
-constexpr int positionMaxChars = 6;
-constexpr const wchar_t* widestPosition = L"-88888"; // a sign and five of the widest digit
 constexpr int intervalMaxChars = 4;
 
 // A label takes the width its text needs on one line.
@@ -32,7 +28,7 @@ FormRow label(int id, const wchar_t* text, DesignRect rect, int font) {
 }
 
 FormRow box(int id, const wchar_t* text, DesignRect rect, std::function<void()> onChange = nullptr,
-            int maxChars = positionMaxChars) {
+            int maxChars = win::positionMaxChars) {
     FormRow row{id, L"EDIT", text, WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, rect, regularFont, std::move(onChange)};
     row.maxChars = maxChars;
     return row;
@@ -180,19 +176,19 @@ void FrmMain::laidOut() {
 // frames and the window grow with them. Returns how much wider the window must be.
 int FrmMain::fitPositionBoxes() {
     const int first = win::growBoxesInRow({control(ids::Text1), control(ids::Label2), control(ids::Text2), Image1.hwnd()},
-                                          widestPosition, control(ids::Frame1));
+                                          win::widestPosition, control(ids::Frame1));
     for (const HWND c : {control(ids::Frame2), control(ids::Label4), control(ids::Text3), control(ids::Label3),
                          control(ids::Text4), Image2.hwnd()})
         win::shiftControl(c, first, 0);
     return first + win::growBoxesInRow({control(ids::Text3), control(ids::Label3), control(ids::Text4), Image2.hwnd()},
-                                       widestPosition, control(ids::Frame2));
+                                       win::widestPosition, control(ids::Frame2));
 }
 
 // The status line is sized for the longest line it can show. The buttons below it move down by what
 // it grows, and the window grows with them.
 void FrmMain::fitStatusLine(int wider) {
     LONG grown = 0;
-    for (const std::wstring& longest : {statusLine(longestCountdown, 2, widestPosition, widestPosition),
+    for (const std::wstring& longest : {statusLine(longestCountdown, 2, win::widestPosition, win::widestPosition),
                                         win::toWide(waitingForReleaseStatus()), win::toWide(pausedStatus(longestCountdown))})
         grown += win::growToText(control(ids::info), win::Grow::Taller, longest).cy;
     for (int id : {ids::Command3, ids::cmdRestoreDefaults})

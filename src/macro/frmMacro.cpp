@@ -41,9 +41,6 @@ constexpr int lockedControls[] = {
 constexpr int optionCount = 7;
 constexpr int mouseLeft96 = 416; // the mouse control component, at the top right
 constexpr int mouseTop96 = 8;
-// A sign and five digits: monitors left of or above the primary, and wide desktops.
-constexpr int coordinateMaxChars = 6;
-constexpr const wchar_t* widestCoordinate = L"-88888"; // a sign and five of the widest digit
 constexpr int secondsMaxChars = 3;
 
 win::Menu createMenuBar() {
@@ -95,8 +92,8 @@ win::FormDesign FrmMacro::design() {
             {ids::cmdRemoveCmd, L"BUTTON", L"Remove Command", buttonStyle, 0, {160, 56, 81, 41}, 0,
              on(&FrmMacro::cmdRemoveCmd_Click)},
             {ids::Frame1, L"BUTTON", L"Move to", clip | WS_GROUP | BS_GROUPBOX, 0, {x, y, 169, 89}},
-            box(ids::txtY, L"0", {x + 88, y + 32, 41, 19}, coordinateMaxChars, on(&FrmMacro::txtY_Change)).drives(txtY),
-            box(ids::txtX, L"0", {x + 24, y + 32, 41, 19}, coordinateMaxChars, on(&FrmMacro::txtX_Change)).drives(txtX),
+            box(ids::txtY, L"0", {x + 88, y + 32, 41, 19}, win::positionMaxChars, on(&FrmMacro::txtY_Change)).drives(txtY),
+            box(ids::txtX, L"0", {x + 24, y + 32, 41, 19}, win::positionMaxChars, on(&FrmMacro::txtX_Change)).drives(txtX),
             {ids::Label2, L"STATIC", L"Y:", labelStyle, 0, {x + 72, y + 32, 13, 13}},
             {ids::Label1, L"STATIC", L"X:", labelStyle, 0, {x + 8, y + 32, 13, 13}},
             option(0, L"Left Click", WS_GROUP | optionStyle, {256, 16, 113, 17}),
@@ -196,7 +193,7 @@ void FrmMacro::createControls() {
 void FrmMacro::laidOut() {
     const int wider = win::growBoxesInRow({control(ids::txtX), control(ids::Label2), control(ids::txtY),
                                            control(ids::Image1)},
-                                          widestCoordinate, control(ids::Frame1));
+                                          win::widestPosition, control(ids::Frame1));
     form_.sizeWindow({form_.dpi().scale(clientWidth96) + wider, form_.dpi().scale(clientHeight96)});
     const HWND wait = control(ids::optCommands0 + static_cast<int>(optWait));
     RECT option{}, box{};

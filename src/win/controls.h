@@ -48,6 +48,10 @@ int widthForText(HWND control, std::wstring_view text);
 // Grows a label, check box, option button or edit to its own text, or to the longest text it will show.
 // Wider keeps the text on one line; Taller wraps it at the control's width. Returns the growth.
 SIZE growToText(HWND control, Grow grow, std::wstring_view longestText = {});
+// A position box of the whole desktop takes a sign and five digits (monitors left of or above the
+// primary have negative positions, wide desktops five-digit ones) and is as wide as the widest such text.
+constexpr int positionMaxChars = 6;
+constexpr const wchar_t* widestPosition = L"-88888";
 // Grows each edit of a row (left to right) to the text and moves what follows it in the row over by
 // as much; the frame around the row, if any, grows with them. Returns the growth.
 int growBoxesInRow(std::initializer_list<HWND> row, std::wstring_view text, HWND frame);
