@@ -121,10 +121,12 @@ wine_session_ready() {
     "$WINE" cmd.exe /c exit 0 >/dev/null 2>&1 </dev/null || true
 }
 
-# Ends only what we started: our X server and the wineserver of our own prefix.
+# Ends only what we started: our X server and the wineserver of our own prefix. A display can be
+# made ready again afterwards.
 wine_teardown() {
     "$WINESERVER" -k >/dev/null 2>&1 || true
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
     if [ -n "$xorg_pid" ]; then kill "$xorg_pid" 2>/dev/null || true; wait "$xorg_pid" 2>/dev/null || true; fi
     if [ -n "$xorg_dir" ]; then rm -rf "$xorg_dir"; fi
+    xvfb_pid="" xorg_pid="" xorg_dir=""
 }

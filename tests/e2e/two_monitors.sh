@@ -22,7 +22,6 @@ xdotool mousemove $((X + 8)) $((Y + 8)) click 3 sleep 0.5 key Down Return
 expect_soon "600 300" "the pointer on the left monitor after Start moving in the icon's menu" pointer
 expect_soon "1580 20" "the pointer on the primary at the next switch" pointer
 close_app
-wine_teardown && xorg_pid="" && xorg_dir=""
-WANDERPOINT_FORCE_XVFB=1 WANDERPOINT_XVFB_SCREEN=11000x800x24 display_ready && wine_session_ready
+wine_teardown && WANDERPOINT_FORCE_XVFB=1 WANDERPOINT_XVFB_SCREEN=11000x800x24 display_ready && wine_session_ready
 window_test "a desktop 11000 pixels wide"
 echo "e2e two monitors: ok"

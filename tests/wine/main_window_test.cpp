@@ -300,11 +300,9 @@ TEST_F(MainWindow, PositionsAndMarkersReachTheWholeDesktop) {
         EXPECT_EQ(text(expected), text(at));
     }
     wp::test::clickControl(window, ids::Command3), wp::test::clickControl(window, ids::Check1);
-    RECT disc{};
-    GetWindowRect(real.frmCircle.hwnd(), &disc);
-    EXPECT_EQ(text(first), text({(disc.left + disc.right) / 2, (disc.top + disc.bottom) / 2})) << "the marker on its position";
-    GetWindowRect(real.frmCircle2.hwnd(), &disc);
-    wp::test::queueDrag({(disc.left + disc.right) / 2, (disc.top + disc.bottom) / 2}, dropped), wp::test::flushEvents(200);
+    const auto centre = [](HWND disc) { RECT r{}; return GetWindowRect(disc, &r), POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; };
+    EXPECT_EQ(text(first), text(centre(real.frmCircle.hwnd()))) << "the marker on its position";
+    wp::test::queueDrag(centre(real.frmCircle2.hwnd()), dropped), wp::test::flushEvents(200);
     EXPECT_EQ(text(dropped), textOf(GetDlgItem(window, ids::Text3)) + L"," + textOf(GetDlgItem(window, ids::Text4)))
         << "the second marker dragged across the desktop writes its centre";
 }
