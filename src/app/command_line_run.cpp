@@ -14,6 +14,7 @@
 #include "core/macro_file.h"
 #include "core/macro_recording.h"
 #include "core/macro_runner.h"
+#include "core/play_speed.h"
 #include "core/mouse_members.h"
 #include "core/switch_gate.h"
 #include "core/switch_schedule.h"
@@ -110,8 +111,7 @@ private:
 // The macro window's run without the window: the same runner, pointer path, clicks and waits.
 class CommandLineRunHost final : public macro::RunnerHost {
 public:
-    CommandLineRunHost(std::vector<std::string> entries, std::optional<std::uint32_t> times)
-        : entries_(std::move(entries)), times_(times) {}
+    explicit CommandLineRunHost(std::vector<std::string> entries) : entries_(std::move(entries)) {}
 
     void beginRun() override {}
     std::vector<std::string> entryTexts() override { return entries_; }
@@ -124,20 +124,17 @@ public:
         win::waitLettingEventsRun(win::monotonicMilliseconds() + milliseconds, [this] { return closed(); });
     }
     void letPendingEventsRun() override { win::letPendingEventsRun(); }
-    bool playAgain() override { return !times_ || ++plays_ < *times_; }
     bool closed() override { return win::quitRequested(); }
     void endRun() override {}
 
 private:
     std::vector<std::string> entries_;
-    std::optional<std::uint32_t> times_;
-    std::uint32_t plays_ = 0;
     win::SystemPointer pointer_;
     mouse::Win32MousePlatform platform_;
     mouse::MouseMembers clicks_{platform_};
 };
 
-int playMacro(const cli::PlayMacro& play) {
+int playMacro(const cli::PlayMacro& play, win::SettingsStore& settings) {
     const macro::MacroFileEntries file = macro::openMacroFile(win::toWide(play.file));
     if (!file) {
         tell(std::string(appInfo.Title) + ": could not read the macro file " + play.file + "\n" +
@@ -150,9 +147,10 @@ int playMacro(const cli::PlayMacro& play) {
         entries.push_back(win::toUtf8(entry));
 
     bool stopMacro = false;
-    CommandLineRunHost host(std::move(entries), play.times);
+    CommandLineRunHost host(std::move(entries));
     StopKeys keys({VK_ESCAPE, VK_F9}, stopMacro);
-    macro::runMacro(host, stopMacro, win::userDecimalSeparator());
+    const double speed = play.speed.value_or(macro::readPlaySpeed(win::toUtf8(settings.read(L"Settings", L"PlaySpeed"))));
+    macro::runMacro(host, stopMacro, win::userDecimalSeparator(), {speed, play.times});
     return exitDone;
 }
 
@@ -227,8 +225,8 @@ std::vector<std::string> commandLineArguments() {
     return arguments;
 }
 
-int runCommandLine(const cli::CommandLine& commandLine) {
-    if (const auto* play = std::get_if<cli::PlayMacro>(&commandLine)) return playMacro(*play);
+int runCommandLine(const cli::CommandLine& commandLine, win::SettingsStore& settings) {
+    if (const auto* play = std::get_if<cli::PlayMacro>(&commandLine)) return playMacro(*play, settings);
     if (const auto* record = std::get_if<cli::RecordMacro>(&commandLine)) return recordMacro(*record);
     if (const auto* run = std::get_if<cli::RunSwitching>(&commandLine)) return runSwitching(*run);
     if (std::holds_alternative<cli::ShowHelp>(commandLine)) {

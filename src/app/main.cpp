@@ -15,13 +15,14 @@
 #include "win/text.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+    wp::win::RegistrySettings settings(L"Software\\" + wp::win::toWide(wp::app::appInfo.Title));
     const wp::cli::CommandLine commandLine = wp::cli::readCommandLine(wp::app::commandLineArguments());
-    if (!std::holds_alternative<wp::cli::OpenWindows>(commandLine)) return wp::app::runCommandLine(commandLine);
+    if (!std::holds_alternative<wp::cli::OpenWindows>(commandLine))
+        return wp::app::runCommandLine(commandLine, settings);
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
-    wp::win::RegistrySettings settings(L"Software\\" + wp::win::toWide(wp::app::appInfo.Title));
     wp::win::SystemPointer pointer;
 
     wp::mouse::Win32MousePlatform mousePlatform;

@@ -13,7 +13,7 @@ constexpr char fullStop = '.';
 struct Given {
     bool help = false;
     bool whenIdle = false;
-    std::optional<std::string> play, record, times, every, forValue;
+    std::optional<std::string> play, record, times, speed, every, forValue;
     std::optional<std::pair<std::string, std::string>> positions;
 };
 
@@ -36,12 +36,18 @@ std::optional<Position> readPosition(const std::string& text) {
 }
 
 std::variant<PlayMacro, BadCommandLine> readPlay(const Given& given) {
-    PlayMacro play{*given.play, std::nullopt};
+    PlayMacro play{*given.play, std::nullopt, std::nullopt};
     if (given.times) {
         const auto times = readNumber(*given.times, fullStop);
         if (!times || times.value < 1 || times.value > 4294967295.0 || times.value != std::floor(times.value))
             return bad("--times takes a whole number from 1 up, not '" + *given.times + "'.");
         play.times = static_cast<std::uint32_t>(times.value);
+    }
+    if (given.speed) {
+        const auto speed = readNumber(*given.speed, fullStop);
+        if (!speed || !(speed.value == 0 || (speed.value >= 0.1 && speed.value <= 100)))
+            return bad("--speed takes 0 (no waits) or a factor from 0.1 to 100, not '" + *given.speed + "'.");
+        play.speed = speed.value;
     }
     return play;
 }
@@ -123,6 +129,7 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
             {"--play", &given.play, "a macro file"},
             {"--record", &given.record, "a macro file"},
             {"--times", &given.times, "a number of plays"},
+            {"--speed", &given.speed, "a speed factor"},
             {"--every", &given.every, "a number of seconds"},
             {"--for", &given.forValue, "a number"},
         };
@@ -142,7 +149,8 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
     if (given.help) return ShowHelp{};
     if ((given.play ? 1 : 0) + (given.record ? 1 : 0) + (given.positions ? 1 : 0) > 1)
         return bad("Give one of --play, --record and --switch.");
-    if (given.times && !given.play) return bad("--times goes with --play.");
+    if ((given.times || given.speed) && !given.play)
+        return bad(std::string(given.times ? "--times" : "--speed") + " goes with --play.");
     if (given.forValue && !given.positions && !given.record) return bad("--for goes with --switch or --record.");
     if ((given.every || given.whenIdle) && !given.positions)
         return bad(std::string(given.every ? "--every" : "--when-idle") + " goes with --switch.");
@@ -158,10 +166,12 @@ std::string_view usageText() {
     return "Usage:\n"
            "  Wanderpoint.exe\n"
            "      opens the windows.\n"
-           "  Wanderpoint.exe --play FILE [--times N]\n"
+           "  Wanderpoint.exe --play FILE [--times N] [--speed F]\n"
            "      plays the macro file FILE with no window\n"
            "      shown, to its end or until ESC or F9; with\n"
-           "      RPT in it, until stopped or N times in all.\n"
+           "      RPT in it, until stopped. --times N plays it\n"
+           "      N times in all; --speed F divides its waits\n"
+           "      by F (0.1 to 100; 0 plays no waits).\n"
            "  Wanderpoint.exe --record FILE [--for SECONDS]\n"
            "      records your left and right clicks, double\n"
            "      clicks and the waits between them until F9 or\n"

@@ -18,8 +18,10 @@ struct ShowHelp {};
 
 struct PlayMacro {
     std::string file;
-    // Plays of the list in all when it repeats (RPT); none: until stopped.
+    // Plays of the list in all, whether or not it repeats; none: as the list says.
     std::optional<std::uint32_t> times;
+    // Waits last their time divided by this (0: no waits); none: the window's choice.
+    std::optional<double> speed;
 };
 
 // Records the user's clicks until F9 or ESC, or for the time given, then writes the file.

@@ -1,5 +1,7 @@
 #include "core/macro_commands.h"
 
+#include <cmath>
+
 #include "core/numbers.h"
 
 namespace wp::macro {
@@ -72,6 +74,14 @@ std::optional<double> readWaitSeconds(std::string_view entry, char decimalSepara
     const Parsed<double> seconds = readNumber(afterCharacters(entry, 4), decimalSeparator);
     if (!seconds) return std::nullopt;
     return seconds.value;
+}
+
+std::optional<std::uint32_t> readRepeatPasses(std::string_view entry, char decimalSeparator) {
+    const std::string_view rest = afterCharacters(entry, 3);
+    if (rest.find_first_not_of(" \t") == std::string_view::npos) return std::nullopt;
+    const Parsed<double> count = readNumber(rest, decimalSeparator);
+    if (!count || !(count.value >= 1) || count.value > 4294967295.0 || count.value != std::floor(count.value)) return 1;
+    return static_cast<std::uint32_t>(count.value);
 }
 
 } // namespace wp::macro

@@ -43,4 +43,9 @@ std::optional<MoveTarget> readMove(std::string_view entry, char decimalSeparator
 // The seconds of a wait entry ("SLP n"); nothing when the text after the code is not a number.
 std::optional<double> readWaitSeconds(std::string_view entry, char decimalSeparator);
 
+// Plays in all that a repeat entry asks for: none for "RPT" alone, which plays until stopped; n for
+// "RPT n". A count that is not a whole number from 1 up plays the list once, so that no mistyped
+// repeat plays for ever.
+std::optional<std::uint32_t> readRepeatPasses(std::string_view entry, char decimalSeparator);
+
 } // namespace wp::macro

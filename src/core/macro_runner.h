@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@ public:
     virtual std::vector<std::string> entryTexts() = 0;
     virtual std::size_t entryCount() = 0;
     virtual void selectEntry(std::size_t index) = 0;
+    // Where the run stands, told as each entry is about to play.
+    virtual void showProgress(const struct RunProgress&) {}
 
     // lButton: 0 the left button, 1 the right one.
     virtual void singleClick(std::int32_t lButton) = 0;
@@ -27,8 +30,6 @@ public:
     // pending events, also for no time or a negative one.
     virtual void wait(double milliseconds) = 0;
     virtual void letPendingEventsRun() = 0;
-    // A repeat command is about to play the list again from the top; false ends the run there.
-    virtual bool playAgain() { return true; }
 
     // The window the run belongs to has gone (closed, or the program is ending): the run ends
     // before its next entry and touches nothing of it.
@@ -37,9 +38,28 @@ public:
     virtual void endRun() = 0;
 };
 
-// Plays the host's list from the top until a stop request: the last entry of a list without a
-// repeat command raises one; so do the window's handlers while events run. The request is
-// cleared at the start and the end of the run.
-void runMacro(RunnerHost& host, bool& stopMacro, char decimalSeparator);
+struct RunOptions {
+    // Waits last their time divided by this; 0 plays no waits at all.
+    double speed = 1.0;
+    // Plays of the list in all, as if its repeat said so (or, without one, it ended in one);
+    // none: as the list says.
+    std::optional<std::uint32_t> times;
+};
+
+struct RunProgress {
+    std::uint32_t pass = 1;
+    // Plays in all; none: until stopped.
+    std::optional<std::uint32_t> passes;
+    std::size_t entry = 0; // zero-based
+    std::size_t entries = 0;
+};
+
+// How many plays in all the list asks for: its first repeat command is the one played.
+std::optional<std::uint32_t> passesOfList(const std::vector<std::string>& entries, char decimalSeparator);
+
+// Plays the host's list from the top until a stop request: the last entry of a list played its
+// last time raises one; so do the window's handlers while events run. The request is cleared at
+// the start and the end of the run.
+void runMacro(RunnerHost& host, bool& stopMacro, char decimalSeparator, const RunOptions& options = {});
 
 } // namespace wp::macro

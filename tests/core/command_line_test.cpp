@@ -15,7 +15,7 @@ static std::string describe(const wp::cli::CommandLine& line) {
     if (std::holds_alternative<wp::cli::OpenWindows>(line)) out << "windows";
     if (std::holds_alternative<wp::cli::ShowHelp>(line)) out << "help";
     if (const auto* play = std::get_if<wp::cli::PlayMacro>(&line))
-        out << "play " << play->file << " x" << play->times.value_or(0);
+        out << "play " << play->file << " x" << play->times.value_or(0) << " at " << play->speed.value_or(-1);
     if (const auto* rec = std::get_if<wp::cli::RecordMacro>(&line)) out << "record " << rec->file << " for " << rec->forMilliseconds.value_or(0);
     if (const auto* run = std::get_if<wp::cli::RunSwitching>(&line)) {
         out << "switch " << run->position1.x << ',' << run->position1.y << ' ' << run->position2.x << ','
@@ -30,8 +30,11 @@ static std::string describe(const wp::cli::CommandLine& line) {
 TEST(CommandLine, ReadsWhatToDoOrSaysWhatIsWrong) {
     const std::pair<Args, std::vector<const char*>> cases[] = {
         {{}, {"windows"}}, {{"--play", "a.cmd", "/?"}, {"help"}}, {{"-h"}, {"help"}}, {{"--help"}, {"help"}},
-        {{"--times", "1", "--play", "C:\\a b.cmd"}, {"play C:\\a b.cmd x1"}},
-        {{"--play", "a", "--times", "4294967295"}, {"play a x4294967295"}},
+        {{"--times", "1", "--play", "C:\\a b.cmd"}, {"play C:\\a b.cmd x1 at -1"}},
+        {{"--play", "a", "--times", "4294967295", "--speed", "0"}, {"play a x4294967295 at 0"}},
+        {{"--speed", "0.1", "--play", "a"}, {"play a x0 at 0.1"}}, {{"--play", "a", "--speed", "100"}, {"play a x0 at 100"}},
+        {{"--play", "a", "--speed", "0.09"}, {"bad: ", "--speed", "0.09"}}, {{"--play", "a", "--speed", "100.5"}, {"bad: ", "100.5"}},
+        {{"--play", "a", "--speed", "x"}, {"bad: ", "'x'"}}, {{"--speed", "2"}, {"bad: ", "--speed", "--play"}},
         {{"--every", "007", "--switch", " -10, 5", "2.5,1080"}, {"switch -10,5 2,1080 every 7 = 6300 ms for 0"}},
         {{"--switch", "1,2", "11000,-1920", "--every", ".5", "--for", "0.01"}, {"switch 1,2 11000,-1920 every 0.5 = 450 ms for 600"}},
         {{"--when-idle", "--switch", "1,2", "3,4", "--every", "1"}, {"switch 1,2 3,4 every 1 = 900 ms for 0 when idle"}},

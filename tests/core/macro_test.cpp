@@ -1,5 +1,6 @@
 #include "core/macro_commands.h"
 #include "core/macro_runner.h"
+#include "core/play_speed.h"
 #include "core/pointer.h"
 
 #include <gtest/gtest.h>
@@ -19,13 +20,16 @@ namespace {
 struct FakeHost final : RunnerHost {
     std::vector<std::string> list;
     Log log;
-    bool stop = false, isClosed = false, again = true;
+    bool stop = false, isClosed = false;
+    RunOptions options;
+    std::vector<std::string> progress;
     std::size_t selected = 99;
     std::function<void(FakeHost&)> onEvents;
     void beginRun() override { log.push_back("begin"); }
     std::vector<std::string> entryTexts() override { return list; }
     std::size_t entryCount() override { return list.size(); }
     void selectEntry(std::size_t index) override { selected = index; }
+    void showProgress(const RunProgress& p) override { progress.push_back(playingText(p)); }
     void singleClick(std::int32_t button) override { act("click " + std::to_string(button)); }
     void doubleClick(std::int32_t button) override { act("double " + std::to_string(button)); }
     void moveTo(std::int32_t x, std::int32_t y) override { act("move " + std::to_string(x) + "," + std::to_string(y)); }
@@ -36,7 +40,6 @@ struct FakeHost final : RunnerHost {
     void letPendingEventsRun() override {
         if (onEvents) onEvents(*this);
     }
-    bool playAgain() override { return again; }
     bool closed() override { return isClosed; }
     void endRun() override { log.push_back("end"); }
     void act(const std::string& what) {
@@ -44,7 +47,7 @@ struct FakeHost final : RunnerHost {
         if (log.size() > 50) stop = true; // a runaway loop still ends
     }
     Log run(char separator = '.') {
-        runMacro(*this, stop, separator);
+        runMacro(*this, stop, separator, options);
         return log;
     }
 };
@@ -113,8 +116,6 @@ TEST(RunMacro, PlaysUntilTheLastEntryOrAStopAndEndsOnAChangedList) {
          {"begin", "click 0 @0", "wait 1000 @1", "click 0 @0", "wait 1000 @1", "end"}},
         {"the last entry asks for the stop before the events run", {"LCK"},
          [](FakeHost& h) { h.log.push_back(h.stop ? "stop asked" : "no stop"); }, {"begin", "click 0 @0", "stop asked", "end"}},
-        {"a repeat not to play again ends there", {"LCK", "RPT", "RCK"}, [](FakeHost& h) { h.again = false; },
-         {"begin", "click 0 @0", "end"}},
         {"the list shrinks to the position", {"LCK", "RCK", "LDC", "RPT"},
          [](FakeHost& h) { h.list.resize(h.selected == 1 ? 2 : h.list.size()); },
          {"begin", "click 0 @0", "click 1 @1", "end"}},
@@ -131,6 +132,40 @@ TEST(RunMacro, PlaysUntilTheLastEntryOrAStopAndEndsOnAChangedList) {
         EXPECT_EQ(log, host.run()) << name;
         EXPECT_FALSE(host.stop) << name << ": the end of a run clears the request";
     }
+}
+
+// A repeat's count, or --times, gives the plays in all; a count that does not read plays once.
+TEST(RunMacro, PlaysTheListThePassesAskedWithItsWaitsAtTheSpeedAsked) {
+    const std::tuple<std::vector<std::string>, RunOptions, std::size_t, const char*> cases[] = {
+        {{"LCK", "RPT 2", "RCK"}, {}, 2, "Playing macro: pass 2 of 2, entry 2 of 3"},
+        {{"LCK", "rpt1"}, {}, 1, "Playing macro: pass 1 of 1, entry 2 of 2"},
+        {{"LCK", "RPT 0"}, {}, 1, ""}, {{"LCK", "RPT -1"}, {}, 1, ""}, {{"LCK", "RPT x"}, {}, 1, ""},
+        {{"LCK", "RPT 2.5"}, {}, 1, ""}, {{"LCK", "RPT 4294967296"}, {}, 1, ""},
+        {{"LCK", "RPT 4294967295"}, {}, 50, "Playing macro: pass 50 of 4294967295, entry 1 of 2"},
+        {{"LCK", "RPT \t"}, {}, 50, "Playing macro: pass 50, entry 1 of 2"},
+        {{"LCK"}, {1, 3}, 3, "Playing macro: pass 3 of 3, entry 1 of 1"}, {{"LCK", "RPT"}, {1, 2}, 2, ""},
+        {{"LCK", "RPT 5"}, {1, 2}, 2, ""}, {{"LCK", "RPT x"}, {1, 3}, 3, ""},
+    };
+    for (const auto& [list, options, clicks, lastProgress] : cases) {
+        FakeHost host;
+        host.list = list;
+        host.options = options;
+        const Log log = host.run();
+        EXPECT_EQ(clicks, std::count(log.begin(), log.end(), "click 0 @0")) << list.back();
+        if (*lastProgress) {
+            EXPECT_EQ(lastProgress, host.progress.back()) << list.back();
+        }
+    }
+    for (const auto& [speed, waited] : {std::pair{4.0, "wait 500 @0"}, {0.25, "wait 8000 @0"}, {0.0, "wait 0 @0"}}) {
+        FakeHost host;
+        host.list = {"SLP 2"};
+        host.options.speed = speed;
+        EXPECT_EQ(waited, host.run().at(1)) << speed;
+    }
+    for (const SpeedChoice& choice : speedChoices()) EXPECT_EQ(choice.factor, readPlaySpeed(playSpeedText(choice.factor)));
+    for (const char* unreadable : {"", "fast", "0.2", "10.5", "-2"}) EXPECT_EQ(1, readPlaySpeed(unreadable)) << unreadable;
+    EXPECT_EQ("Pass 3 at 0.5x", runStatusText({3, std::nullopt, 0, 1}, 0.5));
+    EXPECT_EQ("Pass 1 of 2, no waits", runStatusText({1, 2, 0, 1}, 0));
 }
 
 } // namespace
