@@ -25,7 +25,8 @@ std::string_view afterCharacters(std::string_view text, std::size_t n) {
     std::size_t i = 0;
     for (; n > 0 && i < text.size(); --n) {
         ++i;
-        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
+        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
+            ++i;
     }
     return text.substr(i);
 }
@@ -48,9 +49,31 @@ std::optional<std::string> composeCommand(int option, const CommandInputs& input
         return "SLP " + numberText(inputs.seconds, decimalSeparator);
     case optRepeat:
         return "RPT";
+    case optMiddleClick:
+        return "MCK";
+    case optMiddleDoubleClick:
+        return "MDC";
+    case optKey:
+        if (const auto chord = parseKeyChord(inputs.key)) return keyCommand(*chord);
+        return std::nullopt;
+    case optText:
+        if (inputs.text.empty()) return std::nullopt;
+        return textCommand(inputs.text);
     default:
         return std::nullopt;
     }
+}
+
+std::string keyCommand(KeyChord chord) {
+    return "KEY " + keyChordText(chord);
+}
+
+std::string textCommand(std::string_view utf8) {
+    return "TXT " + std::string(utf8);
+}
+
+std::string wheelCommand(int notches) {
+    return "WHL " + std::to_string(notches);
 }
 
 std::string commandCode(std::string_view entry) {
@@ -82,6 +105,20 @@ std::optional<std::uint32_t> readRepeatPasses(std::string_view entry, char decim
     const Parsed<double> count = readNumber(rest, decimalSeparator);
     if (!count || !(count.value >= 1) || count.value > 4294967295.0 || count.value != std::floor(count.value)) return 1;
     return static_cast<std::uint32_t>(count.value);
+}
+
+std::optional<KeyChord> readKey(std::string_view entry) {
+    return parseKeyChord(afterCharacters(entry, 4));
+}
+
+std::string_view readText(std::string_view entry) {
+    return afterCharacters(entry, 4);
+}
+
+std::optional<int> readWheel(std::string_view entry, char decimalSeparator) {
+    const Parsed<std::int32_t> notches = wholeNumber(afterCharacters(entry, 4), decimalSeparator);
+    if (!notches) return std::nullopt;
+    return notches.value;
 }
 
 } // namespace wp::macro

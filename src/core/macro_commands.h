@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/key_names.h"
+
 namespace wp::macro {
 
 // The indexes of the macro window's option array optCommands.
@@ -17,6 +19,10 @@ enum CommandOption : int {
     optMove = 4,
     optWait = 5,
     optRepeat = 6,
+    optMiddleClick = 7,
+    optMiddleDoubleClick = 8,
+    optKey = 9,
+    optText = 10,
 };
 
 // The texts of the boxes that the move and wait commands are built from.
@@ -24,10 +30,19 @@ struct CommandInputs {
     std::string_view x;
     std::string_view y;
     std::string_view seconds;
+    std::string_view key;  // the "Press key" box: a chord's text
+    std::string_view text; // the "Type text" box, UTF-8
 };
 
-// The command that the option composes, or nothing for an index outside the array.
+// The command that the option composes; nothing for an index outside the array, a key box that
+// names no key, or an empty text.
 std::optional<std::string> composeCommand(int option, const CommandInputs& inputs, char decimalSeparator);
+
+// "KEY Ctrl+S": the chord's text; "TXT ..." the text as it stands, UTF-8; "WHL n": n notches,
+// negative towards the user.
+std::string keyCommand(KeyChord chord);
+std::string textCommand(std::string_view utf8);
+std::string wheelCommand(int notches);
 
 // The code a command is recognised by: its first three characters, upper-cased.
 std::string commandCode(std::string_view entry);
@@ -47,5 +62,14 @@ std::optional<double> readWaitSeconds(std::string_view entry, char decimalSepara
 // "RPT n". A count that is not a whole number from 1 up plays the list once, so that no mistyped
 // repeat plays for ever.
 std::optional<std::uint32_t> readRepeatPasses(std::string_view entry, char decimalSeparator);
+
+// The chord of a key entry; nothing when a name in it is unknown.
+std::optional<KeyChord> readKey(std::string_view entry);
+
+// The text of a text entry: everything after "TXT ", blanks included.
+std::string_view readText(std::string_view entry);
+
+// The notches of a wheel entry; nothing when the text after the code is not a whole number.
+std::optional<int> readWheel(std::string_view entry, char decimalSeparator);
 
 } // namespace wp::macro

@@ -90,7 +90,7 @@ TEST(MacroEntries, PlayAsTheirCodeAndNumbersSayInTheLocaleAlsoWhenComposedFromTh
     EXPECT_EQ("RPT", composeCommand(optRepeat, {}, '.'));
     for (int option = 0; option < optRepeat; ++option) EXPECT_TRUE(composeCommand(option, {}, '.')) << option;
     EXPECT_FALSE(composeCommand(-1, {}, '.'));
-    EXPECT_FALSE(composeCommand(optRepeat + 1, {}, '.'));
+    EXPECT_FALSE(composeCommand(optText + 1, {}, '.'));
 }
 
 // A jump puts the pointer there first, then counts as the user's input, so the idle timer restarts after it.
