@@ -37,6 +37,8 @@ struct MainWindowDeps {
     // Shows the notification icon's menu at a screen point and returns once it is closed; the
     // chosen item comes as WM_COMMAND. Null: the system's popup menu.
     std::function<void(HMENU menu, POINT at)> showTrayMenu;
+    // Stops the macro that plays, before its next entry.
+    std::function<void()> stopMacro;
 };
 
 class FrmMain final : public win::Window {
@@ -51,12 +53,15 @@ public:
     // The notification icon's callback message and the commands of its menu; the check items
     // of its menu are the system menu's, by the same numbers.
     static constexpr UINT trayMessage = WM_APP + 1;
-    enum TrayCommand : UINT { idmTrayStartStop = 0x0300, idmTrayShow, idmTrayExit };
+    enum TrayCommand : UINT { idmTrayStartStop = 0x0300, idmTrayShow, idmTrayExit, idmTrayStopMacro };
     // The countdown ticker's period: one count per 900 ms keeps it in step with the switch.
     static constexpr std::uint32_t countdownPeriod = 900;
 
     explicit FrmMain(MainWindowDeps deps);
     ~FrmMain() override;
+
+    // What a macro plays, for the icon's tip; "" once it is over.
+    void showMacroPlaying(const std::wstring& what);
 
     // Creates the window and its controls, runs the load handling, then shows it.
     bool open(int showCommand = SW_SHOWNORMAL);
@@ -138,6 +143,7 @@ private:
     // Only while the cycle runs with the pause on: the hooks see every input of the desktop.
     std::unique_ptr<win::UserInputWatch> inputWatch_;
     bool hideWhenMinimized_ = false;
+    std::wstring macroPlaying_;
     bool bAtPosition1 = false;
     std::int16_t iSecsLeft = 0;
 };

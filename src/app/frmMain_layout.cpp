@@ -126,6 +126,9 @@ void FrmMain::createControls() {
     form_.onCommand(idmTrayStartStop, [this] { mnuTrayStartStop_Click(); });
     form_.onCommand(idmTrayShow, [this] { mnuTrayShow_Click(); });
     form_.onCommand(idmTrayExit, [this] { mnuTrayExit_Click(); });
+    form_.onCommand(idmTrayStopMacro, [this] {
+        if (deps_.stopMacro) deps_.stopMacro();
+    });
     form_.onCommand(idmPauseWhileActive, [this] { mnuPauseWhileActive_Click(); });
     form_.onCommand(idmHideWhenMinimized, [this] { mnuHideWhenMinimized_Click(); });
     frmCircle.setTarget(&position1Boxes_);

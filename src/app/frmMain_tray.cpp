@@ -13,12 +13,23 @@ void FrmMain::addTrayIcon() {
     updateTrayTip();
 }
 
+// While a macro plays, the tip tells where it stands rather than the cycle's state.
 void FrmMain::updateTrayTip() {
+    if (!macroPlaying_.empty()) return trayIcon.setTip(macroPlaying_);
     trayIcon.setTip(win::toWide(switchingTip(Timer1.enabled(), win::toUtf8(TimInt.text()), bAtPosition1 ? 2 : 1)));
+}
+
+void FrmMain::showMacroPlaying(const std::wstring& what) {
+    macroPlaying_ = what;
+    if (exists()) updateTrayTip();
 }
 
 win::Menu FrmMain::trayMenu() const {
     win::Menu menu(CreatePopupMenu());
+    if (!macroPlaying_.empty()) {
+        AppendMenuW(menu.get(), MF_STRING, idmTrayStopMacro, L"Stop the macro");
+        AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    }
     const auto checked = [this](UINT id) {
         return GetMenuState(GetSystemMenu(hwnd(), FALSE), id, MF_BYCOMMAND) & MF_CHECKED;
     };

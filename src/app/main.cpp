@@ -29,6 +29,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     wp::markers::Marker macroMarker{wp::markers::macroPosition};
     wp::macro::SystemFileDialogs dialogs;
     HWND mainWindow = nullptr;
+    wp::app::FrmMain* shownMain = nullptr;
     wp::macro::FrmMacro macro({pointer, mousePlatform, macroMarker, dialogs,
                                [](HWND owner, const std::wstring& text) {
                                    const std::wstring title = wp::win::toWide(wp::app::appInfo.Title);
@@ -36,12 +37,20 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
                                },
                                [&mainWindow] {
                                    return reinterpret_cast<HICON>(GetClassLongPtrW(mainWindow, GCLP_HICON));
+                               },
+                               {},
+                               nullptr,
+                               &settings,
+                               [&shownMain](const std::wstring& what) {
+                                   if (shownMain) shownMain->showMacroPlaying(what);
                                }});
 
     // Closing the main window ends the process at once: other windows, timers and a playing
     // macro go with it, without their own closing handling.
-    wp::app::FrmMain main({settings, pointer, [] { ExitProcess(0); }, [&macro] { macro.show(); }});
+    wp::app::FrmMain main(
+        {settings, pointer, [] { ExitProcess(0); }, [&macro] { macro.show(); }, nullptr, {}, [&macro] { macro.stopRun(); }});
     if (!main.open(showCommand)) return 1;
     mainWindow = main.hwnd();
+    shownMain = &main;
     return wp::win::runMessageLoop();
 }

@@ -6,6 +6,7 @@
 
 #include "core/macro_commands.h"
 #include "core/numbers.h"
+#include "core/play_speed.h"
 #include "macro/frmMacro_ids.h"
 #include "res/resource.h"
 #include "win/pointer_port.h"
@@ -55,6 +56,11 @@ win::Menu createMenuBar() {
     win::Menu options(CreatePopupMenu());
     AppendMenuW(options.get(), MF_STRING | MF_CHECKED, ids::mnuEnableF9, L"Enable F9 Shortcut");
     AppendMenuW(options.get(), MF_STRING, ids::mnuRecord, L"Record");
+    win::Menu speed(CreatePopupMenu());
+    for (std::size_t i = 0; i < speedChoices().size(); ++i)
+        AppendMenuW(speed.get(), MF_STRING, ids::mnuSpeed0 + i, win::toWide(speedChoices()[i].menuText).c_str());
+    if (AppendMenuW(options.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(speed.get()), L"&Speed")) (void)speed.release();
+    AppendMenuW(options.get(), MF_STRING, ids::mnuShortcutKeys, L"Shortcut keys...");
     // Appended popups belong to the bar from then on.
     if (AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(file.get()), L"File")) (void)file.release();
     if (AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(options.get()), L"&Options"))
@@ -106,6 +112,7 @@ win::FormDesign FrmMacro::design() {
                 .drives(txtSleep),
             option(6, L"Repeat", WS_GROUP | optionStyle, {256, 192, 65, 17}),
             {ids::cmdRun, L"BUTTON", L"Run", buttonStyle, 0, {160, 168, 81, 41}, 0, on(&FrmMacro::cmdRun_Click)},
+            {ids::lblRunStatus, L"STATIC", L"", labelStyle | SS_CENTER, 0, {160, 112, 81, 41}},
             FormRow{ids::ChkShowHelper, L"BUTTON", L"Show Helper", check, 0, {x + 16, y + 64, 129, 17}, 0,
                     on(&FrmMacro::ChkShowHelper_Click)}.drives(ChkShowHelper).fits(Fit::Wider),
             FormRow{ids::Image1, L"STATIC", L"", picture, 0, {x + 136, y + 32, 32, 32}, 0, on(&FrmMacro::Image1_Click)}
@@ -158,6 +165,7 @@ void FrmMacro::show(int showCommand) {
     Form_Load();
     ShowWindow(hwnd(), showCommand);
     UpdateWindow(hwnd());
+    takeShortcutKeys();
 }
 
 HWND FrmMacro::control(int id) const {
@@ -183,6 +191,9 @@ void FrmMacro::createControls() {
     form_.onCommand(ids::mnuExit, [this] { mnuExit_Click(); });
     form_.onCommand(ids::mnuEnableF9, [this] { mnuEnableF9_Click(); });
     form_.onCommand(ids::mnuRecord, [this] { mnuRecord_Click(); });
+    form_.onCommand(ids::mnuShortcutKeys, [this] { mnuShortcutKeys_Click(); });
+    for (int i = 0; i < static_cast<int>(speedChoices().size()); ++i)
+        form_.onCommand(ids::mnuSpeed0 + i, [this, i] { mnuSpeed_Click(i); });
     tmrCheckShortcuKey.attach(hwnd());
     mtyMouse1.create(hwnd(), ids::mtyMouse1, form_.dpi(), mouseLeft96, mouseTop96);
     form_.layout();
@@ -209,9 +220,7 @@ void FrmMacro::Form_Load() {
         SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     }
     F9Enabled = (GetMenuState(GetMenu(hwnd()), ids::mnuEnableF9, MF_BYCOMMAND) & MF_CHECKED) != 0;
-    // A press from before the window opened is not a press for it.
-    const SHORT f9 = deps_.asyncKeyState ? deps_.asyncKeyState(VK_F9) : GetAsyncKeyState(VK_F9);
-    f9WasDown_ = (f9 & 0x8000) != 0;
+    loadPlayback();
     tmrCheckShortcuKey.setInterval(shortcutPollMilliseconds);
     tmrCheckShortcuKey.setEnabled(true);
 }
@@ -335,6 +344,9 @@ void FrmMacro::mnuEnableF9_Click() {
     const bool checked = !(GetMenuState(menu, ids::mnuEnableF9, MF_BYCOMMAND) & MF_CHECKED);
     CheckMenuItem(menu, ids::mnuEnableF9, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
     F9Enabled = checked;
+    if (!takeShortcutKey(shortcutRun, shortcutKeys_.keys[shortcutRun]) && deps_.showMessage)
+        deps_.showMessage(hwnd(), win::toWide(shortcutKeyText(shortcutKeys_.keys[shortcutRun])) +
+                                      L" is held by another program: it runs no macro until that program lets it go.");
 }
 
 // Tab follows the design's order, which differs from the controls' stacking (see createControls).
@@ -386,11 +398,15 @@ LRESULT FrmMacro::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         if (wParam == shortcutTimerId) tmrCheckShortcuKey_Timer();
         return 0;
+    case WM_HOTKEY:
+        hotKeyPressed(static_cast<int>(wParam));
+        return 0;
     case WM_CLOSE:
         closeWindow();
         return 0;
     case WM_DESTROY:
         tmrCheckShortcuKey.setEnabled(false);
+        for (win::HotKey& key : hotKeys_) key.release();
         recording_.reset();
         return 0;
     default:

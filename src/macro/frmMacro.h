@@ -1,6 +1,7 @@
 // The macro window: composes, files and plays the command list.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -8,6 +9,8 @@
 #include <vector>
 
 #include "core/macro_recording.h"
+#include "core/macro_runner.h"
+#include "core/shortcut_keys.h"
 #include "macro/file_dialogs.h"
 #include "macro/ports.h"
 #include "markers/marker_target.h"
@@ -16,6 +19,7 @@
 #include "win/dpi.h"
 #include "win/form.h"
 #include "win/handle.h"
+#include "win/hot_key.h"
 #include "win/recording_hooks.h"
 #include "win/window.h"
 #include "win/window_timer.h"
@@ -31,6 +35,8 @@ public:
     static constexpr const wchar_t* saveFilter = L"All Mcaro files (*.Cmd)|*.cmd";
     static constexpr UINT_PTR shortcutTimerId = 1;
     static constexpr std::int64_t shortcutPollMilliseconds = 20;
+    // WM_HOTKEY's id for a shortcut is this plus the shortcut.
+    static constexpr int hotKeyIdBase = 1;
 
     explicit FrmMacro(MacroWindowDeps deps);
     ~FrmMacro() override;
@@ -40,6 +46,14 @@ public:
     HWND control(int id) const;
     bool running() const;
     bool recording() const { return recording_.has_value(); }
+    // Stops a run before its next entry, as ESC does.
+    void stopRun() {
+        if (running()) StopMacro = true;
+    }
+
+    // The shortcut keys in force; a choice that cannot be taken is refused with a message.
+    const ShortcutKeys& shortcutKeys() const { return shortcutKeys_; }
+    void setShortcutKeys(const ShortcutKeys& chosen);
 
     // The macro marker's target: after a drag it writes its centre here, x first.
     void setX(const std::wstring& text) override;
@@ -77,6 +91,8 @@ private:
     void mnuExit_Click();
     void mnuEnableF9_Click();
     void mnuRecord_Click();
+    void mnuSpeed_Click(int index);
+    void mnuShortcutKeys_Click();
     void ChkShowHelper_Click();
     void Image1_Click();
     void tmrCheckShortcuKey_Timer();
@@ -107,6 +123,13 @@ private:
     void closeWindow();
     void takeRecordedEntries();
     void stopRecording();
+    void loadPlayback();
+    void checkSpeedItem();
+    bool takeShortcutKey(Shortcut which, const std::optional<KeyChord>& key);
+    void takeShortcutKeys();
+    void hotKeyPressed(int id);
+    void pollHeldKeys();
+    void showRunProgress(const RunProgress* progress);
 
     MacroWindowDeps deps_;
     ComponentClicks componentClicks_{mtyMouse1};
@@ -115,7 +138,12 @@ private:
     // Counts the openings, so that a run can tell that its window was closed under it.
     unsigned opening_ = 0;
     unsigned runningOpening_ = 0;
-    bool f9WasDown_ = false;
+    ShortcutKeys shortcutKeys_;
+    std::array<win::HotKey, shortcutCount> hotKeys_;
+    std::array<HeldKeyGate, shortcutCount> heldKeys_;
+    double playSpeed_ = 1;
+    double nextTipMs_ = 0;
+    std::uint32_t tipPass_ = 0;
 
     // A recording in progress: what it listens to, and what it has made of it so far.
     struct Recording {

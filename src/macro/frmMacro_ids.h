@@ -24,5 +24,8 @@ enum : int {
     mnuExit,
     mnuEnableF9,
     mnuRecord,
+    mnuShortcutKeys,
+    mnuSpeed0, // the Speed menu's items, in their order
+    lblRunStatus = 580,
 };
 } // namespace wp::macro::macro_ids

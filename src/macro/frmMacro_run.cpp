@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/macro_runner.h"
+#include "core/play_speed.h"
 #include "core/user_input_pace.h"
 #include "macro/frmMacro.h"
 #include "macro/frmMacro_ids.h"
@@ -135,6 +136,9 @@ public:
     void selectEntry(std::size_t index) override {
         if (!closed()) view_.select(index);
     }
+    void showProgress(const RunProgress& progress) override {
+        if (!closed()) window_.showRunProgress(&progress);
+    }
 
     void singleClick(std::int32_t lButton) override {
         selectPlayedEntry();
@@ -164,6 +168,7 @@ public:
     void endRun() override {
         if (closed()) return;
         view_.show();
+        window_.showRunProgress(nullptr);
         EnableWindow(window_.control(ids::cmdRun), TRUE);
         SetWindowTextW(window_.hwnd(), savedTitle_.c_str());
         window_.EnableCommandInput();
@@ -181,6 +186,20 @@ private:
     std::wstring savedTitle_;
 };
 
+// The pass and speed stand in the window; the icon's tip follows the entry too, at a pace the
+// shell takes without slowing a quick stream of moves.
+void FrmMacro::showRunProgress(const RunProgress* progress) {
+    const std::wstring status = progress ? win::toWide(runStatusText(*progress, playSpeed_)) : std::wstring();
+    if (win::windowText(control(ids::lblRunStatus)) != status) SetWindowTextW(control(ids::lblRunStatus), status.c_str());
+    if (!deps_.showPlaying) return;
+    const double now = win::monotonicMilliseconds();
+    if (progress && now < nextTipMs_ && progress->pass == tipPass_) return;
+    constexpr double tipPaceMs = 250;
+    nextTipMs_ = now + tipPaceMs;
+    tipPass_ = progress ? progress->pass : 0;
+    deps_.showPlaying(progress ? win::toWide(playingText(*progress)) : std::wstring());
+}
+
 bool FrmMacro::running() const { return exists() && runningOpening_ == opening_; }
 
 void FrmMacro::cmdRun_Click() {
@@ -188,7 +207,7 @@ void FrmMacro::cmdRun_Click() {
     RunHost host(*this);
     const unsigned opening = opening_;
     runningOpening_ = opening;
-    runMacro(host, StopMacro, decimalSeparator_);
+    runMacro(host, StopMacro, decimalSeparator_, {playSpeed_, std::nullopt});
     if (runningOpening_ == opening) runningOpening_ = 0;
 }
 
@@ -196,18 +215,11 @@ void FrmMacro::Form_KeyUp(int keyCode, int /*shift*/) {
     if (keyCode == VK_ESCAPE) StopMacro = true;
 }
 
-// Acts once per press: on the poll that first sees the key down, or sees that it went down and
-// up again since the last poll. A press during a run stops it, as ESC does, from any application.
-// While recording, the recording's own hooks see the stop keys; the press is used up here.
+// The shortcut keys come as WM_HOTKEY (see frmMacro_keys.cpp); the poll lets a held one count
+// again once it is up, and takes what a recording has settled.
 void FrmMacro::tmrCheckShortcuKey_Timer() {
-    const SHORT state = deps_.asyncKeyState ? deps_.asyncKeyState(VK_F9) : GetAsyncKeyState(VK_F9);
-    const bool down = (state & 0x8000) != 0;
-    const bool pressed = !f9WasDown_ && (down || (state & 1) != 0);
-    f9WasDown_ = down;
-    if (recording()) return takeRecordedEntries();
-    if (!F9Enabled || !pressed) return;
-    if (running()) StopMacro = true;
-    else cmdRun_Click();
+    pollHeldKeys();
+    if (recording()) takeRecordedEntries();
 }
 
 } // namespace wp::macro

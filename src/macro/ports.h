@@ -12,6 +12,7 @@
 #include "core/mouse_platform.h"
 #include "core/pointer.h"
 #include "markers/marker_port.h"
+#include "win/settings_store.h"
 
 namespace wp::macro {
 
@@ -51,6 +52,10 @@ struct MacroWindowDeps {
     std::function<SHORT(int virtualKey)> asyncKeyState;
     // Where the runner's clicks go; null: the window's mouse control component.
     ClickPort* clicks = nullptr;
+    // Where the speed and the shortcut keys are kept; null: the defaults, kept nowhere.
+    win::SettingsStore* settings = nullptr;
+    // Tells the notification icon what plays ("" once the run is over).
+    std::function<void(const std::wstring& what)> showPlaying;
 };
 
 } // namespace wp::macro

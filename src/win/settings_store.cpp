@@ -4,20 +4,20 @@ namespace wp::win {
 
 RegistrySettings::RegistrySettings(std::wstring base, HKEY root) : root_(root), base_(std::move(base)) {}
 
-std::wstring RegistrySettings::read(const std::wstring& section, const std::wstring& key) {
+std::optional<std::wstring> RegistrySettings::find(const std::wstring& section, const std::wstring& key) {
     const std::wstring path = base_ + L"\\" + section;
     RegKey handle;
-    if (RegOpenKeyExW(root_, path.c_str(), 0, KEY_QUERY_VALUE, handle.put()) != ERROR_SUCCESS) return {};
+    if (RegOpenKeyExW(root_, path.c_str(), 0, KEY_QUERY_VALUE, handle.put()) != ERROR_SUCCESS) return std::nullopt;
     DWORD type = 0;
     DWORD bytes = 0;
-    if (RegQueryValueExW(handle.get(), key.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS) return {};
-    if ((type != REG_SZ && type != REG_EXPAND_SZ) || bytes > maxValueChars * sizeof(wchar_t)) return {};
+    if (RegQueryValueExW(handle.get(), key.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS) return std::nullopt;
+    if ((type != REG_SZ && type != REG_EXPAND_SZ) || bytes > maxValueChars * sizeof(wchar_t)) return std::nullopt;
     std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
     DWORD size = static_cast<DWORD>(value.size() * sizeof(wchar_t));
     if (RegQueryValueExW(handle.get(), key.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &size) !=
             ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ))
-        return {};
+        return std::nullopt;
     // The stored string need not be terminated; cut at the first NUL or the stored length.
     value.resize(size / sizeof(wchar_t));
     if (const auto nul = value.find(L'\0'); nul != std::wstring::npos) value.resize(nul);

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "win/handle.h"
@@ -12,8 +13,12 @@ namespace wp::win {
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
+    // Nothing for a missing or unreadable value.
+    virtual std::optional<std::wstring> find(const std::wstring& section, const std::wstring& key) = 0;
     // A missing or unreadable value reads as the empty text.
-    virtual std::wstring read(const std::wstring& section, const std::wstring& key) = 0;
+    std::wstring read(const std::wstring& section, const std::wstring& key) {
+        return find(section, key).value_or(std::wstring());
+    }
     virtual void write(const std::wstring& section, const std::wstring& key, const std::wstring& value) = 0;
 };
 
@@ -25,7 +30,7 @@ public:
     static constexpr DWORD maxValueChars = 4096;
 
     explicit RegistrySettings(std::wstring base, HKEY root = HKEY_CURRENT_USER);
-    std::wstring read(const std::wstring& section, const std::wstring& key) override;
+    std::optional<std::wstring> find(const std::wstring& section, const std::wstring& key) override;
     void write(const std::wstring& section, const std::wstring& key, const std::wstring& value) override;
 
 private:

@@ -38,14 +38,15 @@ protected:
     std::vector<Name> answers;                       // the n-th dialog's answer (nothing: Cancel)
     std::vector<std::wstring> startedWith, messages; // the name each dialog started with; the messages shown
     bool markerLoaded = false;
-    SHORT f9 = 0; // what the F9 poll reads; the pressed-since bit goes once read, as the system's does
+    SHORT held = 0; // what the poll of a held shortcut key reads
+    std::vector<std::wstring> tips; // what the window told the notification icon
+    MemorySettings settings;
     RecordingPointer pointer;
     wp::mouse::Win32MousePlatform mousePlatform;
     FrmMacro macro{MacroWindowDeps{
         pointer, mousePlatform, *this, *this, [this](HWND, const std::wstring& text) { messages.push_back(text); },
         [] { return LoadIconW(nullptr, IDI_APPLICATION); },
-        [this](int key) { return key == VK_F9 ? std::exchange(f9, static_cast<SHORT>(f9 & 0x8000)) : SHORT{0}; },
-        this}};
+        [this](int) { return held; }, this, &settings, [this](const std::wstring& tip) { tips.push_back(tip); }}};
     HWND window = nullptr;
 
     void SingleClick(std::int32_t button) override { log.push_back("single " + std::to_string(button)), onClick(); }
@@ -74,7 +75,11 @@ protected:
     void add(int option) { click(ids::optCommands0 + option), click(ids::cmdAddCmd); }
     void menu(int id) { chooseMenu(window, id); }
     void type(int id, const wchar_t* text) { typeInto(window, id, text); }
-    void pollF9(int state) { f9 = static_cast<SHORT>(state), tick(window, FrmMacro::shortcutTimerId); }
+    // A shortcut key's press as the system reports it, then a poll that sees it held or up.
+    void press(Shortcut key, bool stillHeld = false) {
+        held = SHORT(0x8000), SendMessageW(window, WM_HOTKEY, FrmMacro::hotKeyIdBase + key, 0);
+        held = stillHeld ? SHORT(0x8000) : SHORT(0), tick(window, FrmMacro::shortcutTimerId);
+    }
     void select(int entry) { SendMessageW(control(ids::lstCommand), LB_SETCURSEL, static_cast<WPARAM>(entry), 0); }
     std::size_t runs() const { return static_cast<std::size_t>(std::count(log.begin(), log.end(), "single 0")); }
     void setList(const std::vector<std::wstring>& entries) {
@@ -174,7 +179,8 @@ void CALLBACK stopFromTimer(HWND, UINT, UINT_PTR id, DWORD) {
 TEST_F(MacroWindow, ARunStopsByEscF9OrClosing) {
     const std::tuple<const char*, std::function<void()>, const char*, double> ways[] = {
         {"ESC released in the window", [] { pressKey(VK_ESCAPE); }, "1", 3000}, // the wait's seconds
-        {"F9 pressed anywhere", [&] { pollF9(1); }, "1", 3000},
+        {"the run key pressed anywhere", [&] { press(shortcutRun); }, "1", 3000},
+        {"the stop key pressed anywhere", [&] { press(shortcutStop); }, "1", 3000},
         {"closing the window", [&] { SendMessageW(window, WM_CLOSE, 0, 0); }, "30", 500},
         {"closing and opening it again", [&] { SendMessageW(window, WM_CLOSE, 0, 0), macro.show(); }, "30", 500},
     };
@@ -190,22 +196,52 @@ TEST_F(MacroWindow, ARunStopsByEscF9OrClosing) {
     }
 }
 
-TEST_F(MacroWindow, F9StartsARunOncePerPressWhileChecked) {
-    const std::tuple<const char*, std::vector<int>, bool, bool, std::size_t> rows[] = {
-        {"pressed and let go between two polls", {1, 0}, false, false, 1}, // key states; reopened, unchecked, runs
-        {"held over several polls", {0x8001, 0x8000, 0x8000, 0}, false, false, 1},
-        {"with the shortcut unchecked", {0x8001, 0, 1}, false, true, 0},
-        {"held while the window opens, then let go", {0x8001, 0x8000, 0}, true, false, 0},
+// Each shortcut key does what it names, once per press however long it is held.
+TEST_F(MacroWindow, ShortcutKeysRunRecordAndStopOncePerPress) {
+    const std::tuple<const char*, std::vector<std::pair<Shortcut, bool>>, bool, std::size_t> rows[] = {
+        {"pressed and let go", {{shortcutRun, false}}, false, 1}, // presses (held after?), unchecked, runs
+        {"held until it repeats", {{shortcutRun, true}, {shortcutRun, true}, {shortcutRun, false}}, false, 1},
+        {"twice", {{shortcutRun, false}, {shortcutRun, false}}, false, 2},
+        {"with the shortcut unchecked", {{shortcutRun, false}}, true, 0},
+        {"the stop key while idle", {{shortcutStop, false}}, false, 0},
     };
-    for (const auto& [name, polls, reopen, unchecked, started] : rows) {
-        if (reopen) SendMessageW(window, WM_CLOSE, 0, 0), f9 = static_cast<SHORT>(polls[0]), open();
+    for (const auto& [name, presses, unchecked, started] : rows) {
         setList({composed(optLeftClick)}), log.clear();
         if (unchecked) menu(ids::mnuEnableF9);
-        for (int state : polls)
-            pollF9(state);
+        for (const auto& [key, stillHeld] : presses) press(key, stillHeld);
         if (unchecked) menu(ids::mnuEnableF9);
         EXPECT_EQ(started, runs()) << name;
     }
+    press(shortcutRecord);
+    EXPECT_TRUE(macro.recording()) << "the record key starts a recording";
+    press(shortcutRecord);
+    EXPECT_FALSE(macro.recording()) << "and stops it";
+}
+
+// A key that another program holds is refused by name and the old one kept; the rest are kept in the
+// settings and come back with the next opening, as does the speed.
+TEST_F(MacroWindow, ShortcutKeysAndTheSpeedAreKeptAndAHeldKeyIsRefused) {
+    const HWND other = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(RegisterHotKey(other, 1, MOD_CONTROL, VK_F5));
+    ShortcutKeys chosen = macro.shortcutKeys();
+    const auto f9 = chosen.keys[shortcutRun];
+    chosen.keys[shortcutRun] = parseKeyChord("Ctrl+F5");
+    chosen.keys[shortcutStop] = parseKeyChord("ctrl+shift+f6");
+    macro.setShortcutKeys(chosen);
+    DestroyWindow(other);
+    ASSERT_EQ(1u, messages.size());
+    EXPECT_NE(std::wstring::npos, messages[0].find(L"Ctrl+F5")) << messages[0];
+    EXPECT_EQ(f9, macro.shortcutKeys().keys[shortcutRun]);
+    chosen.keys[shortcutRun] = chosen.keys[shortcutStop]; // one key for two
+    macro.setShortcutKeys(chosen);
+    EXPECT_EQ(2u, messages.size());
+    chosen.keys[shortcutRun].reset();
+    macro.setShortcutKeys(chosen);
+    menu(ids::mnuSpeed0 + 3), SendMessageW(window, WM_CLOSE, 0, 0), open();
+    EXPECT_EQ(std::nullopt, macro.shortcutKeys().keys[shortcutRun]);
+    EXPECT_EQ(parseKeyChord("Ctrl+Shift+F6"), macro.shortcutKeys().keys[shortcutStop]);
+    EXPECT_EQ(L"", settings.read(L"Settings", L"RunKey")) << "none is kept as no key, not as the default";
+    EXPECT_TRUE(GetMenuState(GetMenu(window), ids::mnuSpeed0 + 3, MF_BYCOMMAND) & MF_CHECKED);
 }
 
 // A recording refuses a list that repeats; it locks the list under its title, takes no run, and ends
@@ -214,7 +250,7 @@ TEST_F(MacroWindow, RecordsUnderItsTitleUntilAStopKeyAndRefusesAListThatRepeats)
     const auto now = [&] { return std::tuple(textOf(window), enabled(ids::cmdRun), enabled(ids::cmdAddCmd)); };
     setList({composed(optLeftClick), L"rpt"}), menu(ids::mnuRecord);
     EXPECT_TRUE(messages.size() == 1 && !macro.recording() && textOf(window) == FrmMacro::caption);
-    setList({composed(optLeftClick)}), menu(ids::mnuRecord), pollF9(1), clickControl(window, ids::cmdRun);
+    setList({composed(optLeftClick)}), menu(ids::mnuRecord), press(shortcutRun), clickControl(window, ids::cmdRun);
     EXPECT_EQ(std::tuple(std::wstring(FrmMacro::recordingCaption), false, false), now());
     EXPECT_EQ(0u, runs()) << "neither F9 nor Run starts a run while recording";
     PointerGuard guard;
@@ -238,7 +274,7 @@ TEST_F(MacroWindow, TheMarkerFollowsItsBoxAndTheWindowAndEachOpeningStartsAfresh
     EXPECT_EQ(window, macro.hwnd()) << "shown again, not opened anew";
     menu(ids::mnuExit);
     EXPECT_EQ("close", log.back());
-    open(), setList({composed(optLeftClick)}), pollF9(1);
+    open(), setList({composed(optLeftClick)}), press(shortcutRun);
     EXPECT_EQ(1u, runs()) << "F9 is checked and active again";
 }
 

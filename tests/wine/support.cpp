@@ -17,9 +17,9 @@ void flushEvents(DWORD milliseconds) {
 
 std::wstring textOf(HWND hwnd) { return win::windowText(hwnd); }
 
-std::wstring MemorySettings::read(const std::wstring& section, const std::wstring& key) {
+std::optional<std::wstring> MemorySettings::find(const std::wstring& section, const std::wstring& key) {
     const auto found = values.find({section, key});
-    return found == values.end() ? std::wstring() : found->second;
+    return found == values.end() ? std::nullopt : std::optional(found->second);
 }
 
 void MemorySettings::write(const std::wstring& section, const std::wstring& key, const std::wstring& value) {

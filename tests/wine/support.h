@@ -25,7 +25,7 @@ public:
     std::map<std::pair<std::wstring, std::wstring>, std::wstring> values;
     std::vector<std::wstring> writes; // "section/key=value"
 
-    std::wstring read(const std::wstring& section, const std::wstring& key) override;
+    std::optional<std::wstring> find(const std::wstring& section, const std::wstring& key) override;
     void write(const std::wstring& section, const std::wstring& key, const std::wstring& value) override;
 };
 
