@@ -19,7 +19,7 @@ namespace {
 
 class NoSettings final : public wp::win::SettingsStore {
 public:
-    std::wstring read(const std::wstring&, const std::wstring&) override { return {}; }
+    std::optional<std::wstring> find(const std::wstring&, const std::wstring&) override { return {}; }
     void write(const std::wstring&, const std::wstring&, const std::wstring&) override {}
 };
 

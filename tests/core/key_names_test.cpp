@@ -1,3 +1,7 @@
+// GCC 12 warns of an overlap inside std::string that cannot happen (its bug 105329).
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wrestrict"
+#endif
 #include "core/key_names.h"
 #include "core/macro_commands.h"
 
@@ -57,9 +61,9 @@ TEST(KeyNames, EveryNameReadsAsItsKeyInAnyCaseAndIsWrittenBack) {
     for (int i = 0; i < 10; ++i)
         names.emplace_back(std::string(1, static_cast<char>('0' + i)), 0x30 + i);
     for (int i = 0; i < 10; ++i)
-        names.emplace_back("Num" + std::to_string(i), 0x60 + i);
+        names.emplace_back(std::to_string(i).insert(0, "Num"), 0x60 + i);
     for (int i = 1; i <= 24; ++i)
-        names.emplace_back("F" + std::to_string(i), 0x6F + i);
+        names.emplace_back(std::to_string(i).insert(0, "F"), 0x6F + i);
     for (const auto& [name, vk] : names) {
         std::string lower = name, upper = name;
         for (char& c : lower)
