@@ -61,7 +61,7 @@ public:
 
     std::vector<std::wstring> entries() const;
 
-    win::TextBox txtX, txtY, txtSleep;
+    win::TextBox txtX, txtY, txtSleep, txtTimes;
     win::CheckBox ChkShowHelper;
     win::WindowTimer tmrCheckShortcuKey{shortcutTimerId};
     FileDialogComponent Cmdg;
@@ -82,6 +82,7 @@ private:
     void txtX_Change();
     void txtY_Change();
     void txtSleep_Change();
+    void txtTimes_Change();
     void cmdAddCmd_Click();
     void cmdRemoveCmd_Click();
     void cmdRun_Click();

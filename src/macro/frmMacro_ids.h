@@ -18,6 +18,8 @@ enum : int {
     ChkShowHelper,
     txtSleep,
     mtyMouse1,
+    txtTimes,
+    lblTimes,
     mnuNew = 540,
     mnuOpen,
     mnuSave,

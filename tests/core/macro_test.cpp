@@ -87,7 +87,12 @@ TEST(MacroEntries, PlayAsTheirCodeAndNumbersSayInTheLocaleAlsoWhenComposedFromTh
         ASSERT_TRUE(text) << option;
         EXPECT_EQ(action, playedAlone(*text, separator)) << *text;
     }
-    EXPECT_EQ("RPT", composeCommand(optRepeat, {}, '.'));
+    const std::pair<const char*, const char*> repeats[] = {
+        {"", "RPT"}, {" ", "RPT"}, {"5", "RPT 5"}, {"007", "RPT 7"}, {"0", "RPT 1"}, {"x", "RPT 1"},
+        {"-3", "RPT 1"}, {"2.9", "RPT 2"}, {"99999999999", "RPT 4294967295"},
+    };
+    for (const auto& [times, command] : repeats)
+        EXPECT_EQ(command, composeCommand(optRepeat, {.times = times}, '.')) << times;
     for (int option = 0; option < optRepeat; ++option) EXPECT_TRUE(composeCommand(option, {}, '.')) << option;
     EXPECT_FALSE(composeCommand(-1, {}, '.'));
     EXPECT_FALSE(composeCommand(optText + 1, {}, '.'));

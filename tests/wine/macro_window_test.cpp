@@ -25,8 +25,9 @@ using namespace wp::test;
 namespace {
 
 // The entry the option composes from these box texts, as the rules make it.
-std::wstring composed(int option, const char* x = "", const char* y = "", const char* seconds = "") {
-    return wp::win::toWide(*composeCommand(option, {x, y, seconds}, wp::win::userDecimalSeparator()));
+std::wstring composed(int option, const char* x = "", const char* y = "", const char* seconds = "",
+                      const char* times = "") {
+    return wp::win::toWide(*composeCommand(option, {x, y, seconds, {}, {}, times}, wp::win::userDecimalSeparator()));
 }
 
 // The window opened with the fixture standing in for its clicks, its marker and its dialogs.
@@ -106,6 +107,9 @@ TEST_F(MacroWindow, ComposesAddsRemovesAndClearsUnderTheRepeatLock) {
     EXPECT_EQ(expected, macro.entries()) << "removing the repeat opens the lock";
     add(optRepeat), menu(ids::mnuNew), click(ids::cmdAddCmd), add(optRightClick);
     EXPECT_EQ(std::vector{composed(optRightClick)}, macro.entries()) << "New clears list, command and lock";
+    menu(ids::mnuNew), type(ids::txtTimes, L"3"), click(ids::cmdAddCmd), add(optLeftClick);
+    EXPECT_EQ(std::vector{composed(optRepeat, "", "", "", "3")}, macro.entries()) << "a counted repeat locks too";
+    EXPECT_FALSE(enabled(ids::txtTimes));
 }
 
 // Open and Save go through the dialogs with one name; a refusal changes nothing and says why in one message.
