@@ -82,8 +82,7 @@ std::optional<macro::KeyChord> chosenStopKey(win::SettingsStore& settings) {
 // The macro window's run without the window: the same runner, pointer path, clicks and waits.
 class CommandLineRunHost final : public macro::RunnerHost {
 public:
-    CommandLineRunHost(std::vector<std::string> entries, const bool& stop)
-        : entries_(std::move(entries)), stop_(stop) {}
+    explicit CommandLineRunHost(std::vector<std::string> entries) : entries_(std::move(entries)) {}
 
     void beginRun() override {}
     std::vector<std::string> entryTexts() override { return entries_; }
@@ -93,8 +92,7 @@ public:
     void doubleClick(std::int32_t lButton) override { clicks_.DoubleClick(lButton); }
     void moveTo(std::int32_t x, std::int32_t y) override { jumpPointer(pointer_, x, y); }
     void wait(double milliseconds) override {
-        // A stop key ends a wait at once, not after it.
-        win::waitLettingEventsRun(win::monotonicMilliseconds() + milliseconds, [this] { return stop_ || closed(); });
+        win::waitLettingEventsRun(win::monotonicMilliseconds() + milliseconds, [this] { return closed(); });
     }
     void letPendingEventsRun() override { win::letPendingEventsRun(); }
     bool closed() override { return win::quitRequested(); }
@@ -102,7 +100,6 @@ public:
 
 private:
     std::vector<std::string> entries_;
-    const bool& stop_;
     win::SystemPointer pointer_;
     mouse::Win32MousePlatform platform_;
     mouse::MouseMembers clicks_{platform_};
@@ -121,7 +118,7 @@ int playMacro(const cli::PlayMacro& play, win::SettingsStore& settings) {
         entries.push_back(win::toUtf8(entry));
 
     bool stopMacro = false;
-    CommandLineRunHost host(std::move(entries), stopMacro);
+    CommandLineRunHost host(std::move(entries));
     StopKeys keys({VK_ESCAPE, VK_F9}, chosenStopKey(settings), stopMacro);
     const double speed = play.speed.value_or(macro::readPlaySpeedSetting(&settings));
     macro::runMacro(host, stopMacro, win::userDecimalSeparator(), {speed, play.times});

@@ -144,6 +144,7 @@ void FrmMacro::show(int showCommand) {
     // Each opening starts afresh; a run's leftovers from the last opening do not carry over.
     ++opening_;
     PendingCommand.clear();
+    runStatus_.clear();
     StopMacro = false;
     Cmdg.FileName.clear();
 

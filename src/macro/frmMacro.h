@@ -143,6 +143,7 @@ private:
     std::array<win::HotKey, shortcutCount> hotKeys_;
     std::array<HeldKeyGate, shortcutCount> heldKeys_;
     double playSpeed_ = 1;
+    std::wstring runStatus_; // the label's text, not asked of it at every entry
     double nextTipMs_ = 0;
     std::uint32_t tipPass_ = 0;
 

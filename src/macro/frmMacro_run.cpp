@@ -190,7 +190,7 @@ private:
 // shell takes without slowing a quick stream of moves.
 void FrmMacro::showRunProgress(const RunProgress* progress) {
     const std::wstring status = progress ? win::toWide(runStatusText(*progress, playSpeed_)) : std::wstring();
-    if (win::windowText(control(ids::lblRunStatus)) != status) SetWindowTextW(control(ids::lblRunStatus), status.c_str());
+    if (status != runStatus_) SetWindowTextW(control(ids::lblRunStatus), status.c_str()), runStatus_ = status;
     if (!deps_.showPlaying) return;
     const double now = win::monotonicMilliseconds();
     if (progress && now < nextTipMs_ && progress->pass == tipPass_) return;

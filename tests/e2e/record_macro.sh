@@ -54,7 +54,7 @@ wait $! || fail "exit code $? after recording from the command line"
 expect_eq "$(tr -d '\r' <"$work/line.cmd" | paste -sd ' ')" '"MVE 120,220" "RCK" "MVE 120,220"' "the file recorded"
 # The stop key the user chose stops a play from the command line while another program has the keyboard.
 "$WINE" reg add 'HKCU\Software\Wanderpoint\Settings' /v StopKey /d 'Ctrl+Alt+P' /f >/dev/null
-printf '"SLP 30"\r\n"RPT"\r\n' >"$work/long.cmd"
+printf '"SLP 0.5"\r\n"RPT"\r\n' >"$work/long.cmd"
 "$WINE" "$app_exe" --play "$(winpath "$work/long.cmd")" </dev/null &
 player=$!
 sleep 2 && xdotool mousemove 100 200 key ctrl+alt+p

@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "core/macro_commands.h"
+#include "core/play_speed.h"
 #include "macro/frmMacro.h"
 #include "macro/frmMacro_ids.h"
 #include "macro/macro_file_io.h"
@@ -169,6 +170,15 @@ TEST_F(MacroWindow, RunPlaysTheListLockedUnderTheRunningTitle) {
     };
     click(ids::cmdRun), list.erase(list.begin() + 70);
     EXPECT_EQ(list, macro.entries()) << "Remove takes the entry being played";
+    // The pass and the speed stand in the window, the entry in the icon's tip; both go when the run ends.
+    setList({composed(optLeftClick), composed(optRepeat, "", "", "", "2")}), tips.clear();
+    std::vector<std::wstring> statuses;
+    onClick = [&] { statuses.push_back(textOf(control(ids::lblRunStatus))); };
+    click(ids::cmdRun);
+    const RunProgress first{1, 2, 0, 2}, second{2, 2, 0, 2};
+    EXPECT_EQ((std::vector{wp::win::toWide(runStatusText(first, 1)), wp::win::toWide(runStatusText(second, 1))}), statuses);
+    EXPECT_EQ((std::vector<std::wstring>{wp::win::toWide(playingText(first)), wp::win::toWide(playingText(second)), L""}), tips);
+    EXPECT_EQ(L"", textOf(control(ids::lblRunStatus)));
 }
 
 std::function<void()> stopInWait;
