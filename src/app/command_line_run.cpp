@@ -18,6 +18,7 @@
 #include "core/switch_gate.h"
 #include "core/switch_schedule.h"
 #include "macro/macro_file_io.h"
+#include "macro/macro_file_text.h"
 #include "macro/playback_settings.h"
 #include "mouse/win32_mouse_platform.h"
 #include "win/event_wait.h"
@@ -151,8 +152,9 @@ int recordMacro(const cli::RecordMacro& record, win::SettingsStore& settings) {
         recorder.add(event);
     POINT rest{};
     GetCursorPos(&rest);
-    const std::vector<std::string> entries = recorder.finish(rest.x, rest.y);
-    if (const macro::FileOutcome saved = macro::replaceFile(win::toWide(record.file), macro::macroFileBytes(entries));
+    std::vector<std::wstring> entries;
+    for (const std::string& entry : recorder.finish(rest.x, rest.y)) entries.push_back(win::toWide(entry));
+    if (const macro::FileOutcome saved = macro::replaceFile(win::toWide(record.file), macro::macroFileText(entries).bytes);
         !saved) {
         tell(std::string(appInfo.Title) + ": could not write the macro file " + record.file + "\n" +
                  win::toUtf8(saved.failure) + "\n",

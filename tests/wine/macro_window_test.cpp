@@ -118,7 +118,7 @@ TEST_F(MacroWindow, FilesGoThroughTheDialogsAndARefusalChangesNothing) {
     const auto folder = std::filesystem::temp_directory_path() / ("wp-macro-" + std::to_string(GetCurrentProcessId()));
     std::filesystem::create_directory(folder);
     const std::wstring name = folder / L"m.cmd", large = folder / L"large.cmd", unsaved = folder / L"new.cmd";
-    const std::vector<std::wstring> list = {composed(optMove, "1", "2"), composed(optRepeat)};
+    const std::vector<std::wstring> list = {composed(optMove, "1", "2"), L"TXT \"\u00e9\U0001F600\", x", composed(optRepeat)};
     setList(list), answers = {name, std::nullopt, name}; // saved, then opened after a cancelled Open
     menu(ids::mnuSave), menu(ids::mnuNew), menu(ids::mnuOpen), menu(ids::mnuOpen);
     EXPECT_EQ(list, macro.entries());
@@ -133,8 +133,7 @@ TEST_F(MacroWindow, FilesGoThroughTheDialogsAndARefusalChangesNothing) {
     const std::tuple<const char*, int, std::vector<std::wstring>, std::wstring, std::wstring> rows[] = {
         {"a file over the size limit", ids::mnuOpen, {L"x"}, large, large}, // the list kept, the file, what is named
         {"saved over a read-only file", ids::mnuSave, {L"x"}, name, name},
-        {"a double quote", ids::mnuSave, {L"x", L"a\"b"}, unsaved, L"a\"b"},
-        {"outside the code page", ids::mnuSave, {L"\U0001F600"}, unsaved, L"\U0001F600"},
+        {"a line break", ids::mnuSave, {L"x", L"a\nb"}, unsaved, L"a b"},
     };
     for (const auto& [why, command, kept, file, said] : rows) {
         const auto size = sizeOf(file);
