@@ -24,6 +24,7 @@
 #include "win/event_wait.h"
 #include "win/execution_state.h"
 #include "win/handle.h"
+#include "win/key_input.h"
 #include "win/pointer_port.h"
 #include "win/pump.h"
 #include "win/recording_hooks.h"
@@ -92,6 +93,8 @@ public:
     void singleClick(std::int32_t lButton) override { clicks_.SingleClick(lButton); }
     void doubleClick(std::int32_t lButton) override { clicks_.DoubleClick(lButton); }
     void moveTo(std::int32_t x, std::int32_t y) override { jumpPointer(pointer_, x, y); }
+    void sendKeys(const std::vector<macro::KeyStroke>& strokes) override { win::sendKeyStrokes(strokes); }
+    void turnWheel(int notches) override { win::turnWheel(notches); }
     void wait(double milliseconds) override {
         win::waitLettingEventsRun(win::monotonicMilliseconds() + milliseconds, [this] { return closed(); });
     }

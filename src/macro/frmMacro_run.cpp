@@ -9,6 +9,7 @@
 #include "macro/frmMacro.h"
 #include "macro/frmMacro_ids.h"
 #include "win/event_wait.h"
+#include "win/key_input.h"
 #include "win/pump.h"
 #include "win/text.h"
 
@@ -147,6 +148,14 @@ public:
     void doubleClick(std::int32_t lButton) override {
         selectPlayedEntry();
         window_.clicks().DoubleClick(lButton);
+    }
+    void sendKeys(const std::vector<KeyStroke>& strokes) override {
+        selectPlayedEntry();
+        win::sendKeyStrokes(strokes);
+    }
+    void turnWheel(int notches) override {
+        selectPlayedEntry();
+        win::turnWheel(notches);
     }
     void moveTo(std::int32_t x, std::int32_t y) override {
         PointerPort& pointer = window_.deps_.pointer;

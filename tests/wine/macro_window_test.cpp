@@ -17,6 +17,7 @@
 #include "mouse/win32_mouse_platform.h"
 #include "support.h"
 #include "win/event_wait.h"
+#include "win/pump.h"
 #include "win/text.h"
 
 namespace ids = wp::macro::macro_ids;
@@ -178,6 +179,29 @@ TEST_F(MacroWindow, RunPlaysTheListLockedUnderTheRunningTitle) {
     EXPECT_EQ((std::vector{wp::win::toWide(runStatusText(first, 1)), wp::win::toWide(runStatusText(second, 1))}), statuses);
     EXPECT_EQ((std::vector<std::wstring>{wp::win::toWide(playingText(first)), wp::win::toWide(playingText(second)), L""}), tips);
     EXPECT_EQ(L"", textOf(control(ids::lblRunStatus)));
+}
+
+// A run types into the window that has the keyboard: characters as they stand, whatever the layout, and a
+// chord with its modifiers held around the key and none left down.
+std::vector<std::pair<WPARAM, bool>> keyDowns; // the key, and whether Ctrl was down with it
+WNDPROC editProc = nullptr;
+LRESULT CALLBACK keyProbe(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN) keyDowns.emplace_back(wParam, GetKeyState(VK_CONTROL) < 0);
+    return CallWindowProcW(editProc, hwnd, message, wParam, lParam);
+}
+
+TEST_F(MacroWindow, ARunTypesTextAndPressesChordsWhereTheKeyboardIs) {
+    const HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 400, 40, nullptr,
+                                      nullptr, nullptr, nullptr);
+    editProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(keyProbe)));
+    SetForegroundWindow(edit), SetFocus(edit), keyDowns.clear();
+    const std::wstring typed = L"h\u00e9\U0001F600 \"x\", \u4e2d";
+    setList({L"TXT " + typed, L"KEY Ctrl+A"});
+    press(shortcutRun), wp::win::letPendingEventsRun(); // as from another application: the focus stays
+    EXPECT_EQ(typed, textOf(edit));
+    EXPECT_EQ(1, std::count(keyDowns.begin(), keyDowns.end(), std::pair<WPARAM, bool>('A', true))) << "A with Ctrl";
+    EXPECT_FALSE(GetKeyState(VK_CONTROL) < 0 || GetAsyncKeyState(VK_CONTROL) < 0) << "no modifier left down";
+    DestroyWindow(edit);
 }
 
 std::function<void()> stopInWait;
