@@ -139,7 +139,8 @@ int recordMacro(const cli::RecordMacro& record, win::SettingsStore& settings) {
              true);
         return exitWrong;
     }
-    macro::MacroRecorder recorder(win::systemDoubleClickBounds(), win::userDecimalSeparator());
+    macro::MacroRecorder recorder(win::systemDoubleClickBounds(), win::userDecimalSeparator(), record.keys,
+                                  macro::chosenKeys(macro::readShortcutKeys(&settings)));
     bool stop = false;
     const StopKeys keys({}, chosenStopKey(settings), stop);
     const auto stopped = [&hooks, &stop] { return stop || hooks.stopKeyPressed(); };
@@ -148,10 +149,10 @@ int recordMacro(const cli::RecordMacro& record, win::SettingsStore& settings) {
     constexpr double pollMs = 20;
     while (!stopped() && !win::quitRequested() && win::monotonicMilliseconds() < end) {
         win::waitLettingEventsRun(std::min(end, win::monotonicMilliseconds() + pollMs), stopped);
-        for (const macro::ButtonEvent& event : hooks.take())
+        for (const macro::InputEvent& event : hooks.take())
             recorder.add(event);
     }
-    for (const macro::ButtonEvent& event : hooks.take())
+    for (const macro::InputEvent& event : hooks.take())
         recorder.add(event);
     POINT rest{};
     GetCursorPos(&rest);

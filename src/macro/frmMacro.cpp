@@ -51,6 +51,7 @@ win::Menu createMenuBar() {
     win::Menu options(CreatePopupMenu());
     AppendMenuW(options.get(), MF_STRING | MF_CHECKED, ids::mnuEnableF9, L"Enable F9 Shortcut");
     AppendMenuW(options.get(), MF_STRING, ids::mnuRecord, L"Record");
+    AppendMenuW(options.get(), MF_STRING, ids::mnuRecordKeyboard, L"Record the keyboard");
     win::Menu speed(CreatePopupMenu());
     for (std::size_t i = 0; i < speedChoices().size(); ++i)
         AppendMenuW(speed.get(), MF_STRING, ids::mnuSpeed0 + i, win::toWide(speedChoices()[i].menuText).c_str());
@@ -192,6 +193,7 @@ void FrmMacro::createControls() {
     form_.onCommand(ids::mnuExit, [this] { mnuExit_Click(); });
     form_.onCommand(ids::mnuEnableF9, [this] { mnuEnableF9_Click(); });
     form_.onCommand(ids::mnuRecord, [this] { mnuRecord_Click(); });
+    form_.onCommand(ids::mnuRecordKeyboard, [this] { mnuRecordKeyboard_Click(); });
     form_.onCommand(ids::mnuShortcutKeys, [this] { mnuShortcutKeys_Click(); });
     for (int i = 0; i < static_cast<int>(speedChoices().size()); ++i)
         form_.onCommand(ids::mnuSpeed0 + i, [this, i] { mnuSpeed_Click(i); });

@@ -92,6 +92,7 @@ private:
     void mnuExit_Click();
     void mnuEnableF9_Click();
     void mnuRecord_Click();
+    void mnuRecordKeyboard_Click();
     void mnuSpeed_Click(int index);
     void mnuShortcutKeys_Click();
     void ChkShowHelper_Click();
@@ -149,8 +150,8 @@ private:
 
     // A recording in progress: what it listens to, and what it has made of it so far.
     struct Recording {
-        Recording(DoubleClickBounds bounds, char separator, std::wstring title)
-            : recorder(bounds, separator), savedTitle(std::move(title)) {}
+        Recording(DoubleClickBounds bounds, char separator, bool keys, std::vector<KeyChord> leftOut, std::wstring title)
+            : recorder(bounds, separator, keys, std::move(leftOut)), savedTitle(std::move(title)) {}
         win::RecordingHooks hooks;
         MacroRecorder recorder;
         std::wstring savedTitle;

@@ -28,6 +28,7 @@ enum : int {
     mnuRecord,
     mnuShortcutKeys,
     mnuSpeed0, // the Speed menu's items, in their order
+    mnuRecordKeyboard = 570,
     lblRunStatus = 580,
 };
 } // namespace wp::macro::macro_ids

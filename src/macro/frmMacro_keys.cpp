@@ -29,6 +29,8 @@ void FrmMacro::loadPlayback() {
     shortcutKeys_ = readShortcutKeys(deps_.settings);
     playSpeed_ = readPlaySpeedSetting(deps_.settings);
     checkSpeedItem();
+    CheckMenuItem(GetMenu(hwnd()), ids::mnuRecordKeyboard,
+                  MF_BYCOMMAND | (readRecordKeyboard(deps_.settings) ? MF_CHECKED : MF_UNCHECKED));
 }
 
 // The run key counts only while "Enable F9 Shortcut" is checked; the stop key only does something

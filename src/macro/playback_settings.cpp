@@ -36,4 +36,19 @@ void writePlaySpeedSetting(win::SettingsStore& settings, double speed) {
     settings.write(section, L"PlaySpeed", win::toWide(playSpeedText(speed)));
 }
 
+bool readRecordKeyboard(win::SettingsStore* settings) {
+    return !settings || settings->read(section, L"RecordKeyboard") != L"0";
+}
+
+void writeRecordKeyboard(win::SettingsStore& settings, bool on) {
+    settings.write(section, L"RecordKeyboard", on ? L"1" : L"0");
+}
+
+std::vector<KeyChord> chosenKeys(const ShortcutKeys& keys) {
+    std::vector<KeyChord> chosen;
+    for (const auto& key : keys.keys)
+        if (key) chosen.push_back(*key);
+    return chosen;
+}
+
 } // namespace wp::macro

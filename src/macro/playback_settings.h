@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "core/shortcut_keys.h"
 #include "win/settings_store.h"
@@ -14,5 +15,10 @@ ShortcutKeys readShortcutKeys(win::SettingsStore* settings);
 void writeShortcutKey(win::SettingsStore& settings, Shortcut which, const std::optional<KeyChord>& key);
 double readPlaySpeedSetting(win::SettingsStore* settings);
 void writePlaySpeedSetting(win::SettingsStore& settings, double speed);
+// Whether a recording takes the keyboard too: on unless "0".
+bool readRecordKeyboard(win::SettingsStore* settings);
+void writeRecordKeyboard(win::SettingsStore& settings, bool on);
+// The chosen keys, which a recording never takes.
+std::vector<KeyChord> chosenKeys(const ShortcutKeys& keys);
 
 } // namespace wp::macro

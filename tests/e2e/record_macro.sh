@@ -60,4 +60,25 @@ player=$!
 sleep 2 && xdotool mousemove 100 200 key ctrl+alt+p
 for _ in $(seq 1 50); do kill -0 "$player" 2>/dev/null && sleep 0.1; done
 kill -0 "$player" 2>/dev/null && kill "$player" && fail "the chosen stop key did not stop --play"
+# The keyboard: a line with punctuation and a combination typed into a key probe of another program
+# while --record runs, stopped by F9, then played into a fresh probe: the same characters and presses.
+keyprobe() {
+    [ -z "$probe_pid" ] || kill "$probe_pid" 2>/dev/null || true
+    "$WINE" "$inspector_exe" probe 300 300 200 100 "$(winpath "$work/$1")" keys &
+    probe_pid=$!
+    inspect wait probe || fail "the key probe did not appear"
+    xdotool mousemove 350 350 sleep 0.3
+}
+keyprobe typed.log
+"$WINE" "$app_exe" --record "$(winpath "$work/typed.cmd")" </dev/null &
+recorder=$!
+sleep 1.5
+xdotool type --delay 60 'Hi, you: "ok"?' && xdotool key --delay 60 ctrl+a shift+Home Return F9
+wait "$recorder" || fail "exit code $? after recording the keyboard"
+keyprobe played.log
+timeout 60 "$WINE" "$app_exe" --play "$(winpath "$work/typed.cmd")" </dev/null || fail "exit code $? after playing keys"
+sleep 0.5
+[ -s "$work/typed.log" ] || fail "the key probe saw no keys while recording"
+expect_eq "$(tr -d '\r' <"$work/played.log" | paste -sd ' ')" "$(tr -d '\r' <"$work/typed.log" | paste -sd ' ')" \
+    "keys played back, from $(tr -d '\r' <"$work/typed.cmd" | paste -sd ' ')"
 echo "e2e record macro: ok"
