@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <iterator>
 
@@ -22,8 +23,9 @@ using win::FormRow;
 namespace {
 
 constexpr int clientWidth96 = 443;
-// The design's 214, and room below the wait box for the repeat's times box.
-constexpr int clientHeight96 = 222;
+// The design's 214, with room below the wait box for the repeat's times box and, below that, for
+// the keyboard's frames.
+constexpr int clientHeight96 = 320;
 constexpr int frameLeft = 272;
 constexpr int frameTop = 80;
 // Overlapping controls must not paint over the one stacked above them.
@@ -33,7 +35,7 @@ constexpr DWORD optionStyle = clip | WS_TABSTOP | BS_RADIOBUTTON;
 constexpr DWORD editStyle = clip | WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL;
 constexpr DWORD labelStyle = clip | WS_GROUP | SS_LEFT | SS_NOPREFIX;
 
-constexpr int optionCount = 7;
+constexpr int optionCount = optText + 1;
 constexpr int mouseLeft96 = 416; // the mouse control component, at the top right
 constexpr int mouseTop96 = 8;
 constexpr int secondsMaxChars = 3;
@@ -72,7 +74,7 @@ win::FormDesign FrmMacro::design() {
     const auto on = [this](void (FrmMacro::*handler)()) { return win::call(this, handler); };
     const auto option = [this](int index, const wchar_t* text, DWORD style, DesignRect rect) {
         const auto click = [this, index] { optionClicked(index); };
-        return FormRow{ids::optCommands0 + index, L"BUTTON", text, style, 0, rect, 0, click}.fits(Fit::Wider);
+        return FormRow{ids::optionId(index), L"BUTTON", text, style, 0, rect, 0, click}.fits(Fit::Wider);
     };
     const auto box = [](int id, const wchar_t* text, DesignRect rect, int maxChars, std::function<void()> onChange,
                         DWORD style = editStyle) {
@@ -86,7 +88,7 @@ win::FormDesign FrmMacro::design() {
     constexpr DWORD check = clip | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX;
     constexpr DWORD picture = clip | WS_GROUP | SS_ICON | SS_NOTIFY | SS_REALSIZECONTROL;
     // clang-format off
-    return {
+    win::FormDesign made{
         {{L"MS Sans Serif", 825}},
         {
             {ids::lstCommand, L"LISTBOX", L"", list, WS_EX_CLIENTEDGE, {8, 8, 145, 199}},
@@ -121,6 +123,11 @@ win::FormDesign FrmMacro::design() {
         on(&FrmMacro::laidOut),
     };
     // clang-format on
+    // The keyboard's frames come in the tab order before Run.
+    std::vector<FormRow> keyboard = keyboardRows();
+    const auto run = std::find_if(made.rows.begin(), made.rows.end(), [](const FormRow& r) { return r.id == ids::cmdRun; });
+    made.rows.insert(run, std::make_move_iterator(keyboard.begin()), std::make_move_iterator(keyboard.end()));
+    return made;
 }
 
 FrmMacro::FrmMacro(MacroWindowDeps deps)
@@ -183,7 +190,9 @@ void FrmMacro::createControls() {
     // frame lies under what it holds. Tab order does not follow from this: see moveFocusInTabOrder.
     for (const int box : {ids::txtSleep, ids::txtTimes})
         SetWindowPos(control(box), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetWindowPos(control(ids::Frame1), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (const int frame : {ids::Frame1, ids::FramePressKey, ids::FrameTypeText})
+        SetWindowPos(control(frame), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    keyBox_.attach(control(ids::txtKey));
     const HANDLE picture = LoadImageW(win::appInstance(), MAKEINTRESOURCEW(IDC_TEST_POSITION), IMAGE_CURSOR, 0, 0,
                                       LR_DEFAULTSIZE | LR_SHARED);
     SendMessageW(control(ids::Image1), STM_SETIMAGE, IMAGE_CURSOR, reinterpret_cast<LPARAM>(picture));
@@ -210,7 +219,7 @@ void FrmMacro::laidOut() {
                                           win::widestPosition, control(ids::Frame1));
     form_.sizeWindow({form_.dpi().scale(clientWidth96) + wider, form_.dpi().scale(clientHeight96)});
     const auto afterText = [this](int optionIndex, std::initializer_list<int> following) {
-        const HWND button = control(ids::optCommands0 + optionIndex);
+        const HWND button = control(ids::optionId(optionIndex));
         RECT option{}, box{};
         GetWindowRect(button, &option);
         GetWindowRect(control(*following.begin()), &box);
@@ -259,8 +268,10 @@ void FrmMacro::optCommands_Click(int index) {
     const std::string y = win::toUtf8(txtY.text());
     const std::string seconds = win::toUtf8(txtSleep.text());
     const std::string times = win::toUtf8(txtTimes.text());
-    if (const auto command = composeCommand(index, {x, y, seconds, {}, {}, times}, decimalSeparator_))
-        PendingCommand = win::toWide(*command);
+    const std::string key = win::toUtf8(txtKey.text()), text = win::toUtf8(txtText.text());
+    // An empty key or text box composes nothing, and Add then adds nothing.
+    const auto command = composeCommand(index, {x, y, seconds, key, text, times}, decimalSeparator_);
+    PendingCommand = command ? win::toWide(*command) : std::wstring();
 }
 
 void FrmMacro::txtX_Change() {
@@ -285,7 +296,7 @@ void FrmMacro::txtTimes_Change() {
 
 int FrmMacro::selectedOption() const {
     for (int i = 0; i < optionCount; ++i)
-        if (SendMessageW(control(ids::optCommands0 + i), BM_GETCHECK, 0, 0) == BST_CHECKED) return i;
+        if (SendMessageW(control(ids::optionId(i)), BM_GETCHECK, 0, 0) == BST_CHECKED) return i;
     return -1;
 }
 
@@ -293,7 +304,7 @@ int FrmMacro::selectedOption() const {
 void FrmMacro::selectOption(int index) {
     if (selectedOption() == index) return;
     for (int i = 0; i < optionCount; ++i)
-        SendMessageW(control(ids::optCommands0 + i), BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED, 0);
+        SendMessageW(control(ids::optionId(i)), BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED, 0);
     optCommands_Click(index);
 }
 
@@ -325,7 +336,7 @@ void FrmMacro::mnuEnableF9_Click() {
 // A click on an option selects it alone, then runs its handler.
 void FrmMacro::optionClicked(int index) {
     for (int i = 0; i < optionCount; ++i)
-        SendMessageW(control(ids::optCommands0 + i), BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED, 0);
+        SendMessageW(control(ids::optionId(i)), BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED, 0);
     optCommands_Click(index);
 }
 

@@ -20,6 +20,7 @@
 #include "win/form.h"
 #include "win/handle.h"
 #include "win/hot_key.h"
+#include "win/key_box.h"
 #include "win/recording_hooks.h"
 #include "win/window.h"
 #include "win/window_timer.h"
@@ -61,7 +62,7 @@ public:
 
     std::vector<std::wstring> entries() const;
 
-    win::TextBox txtX, txtY, txtSleep, txtTimes;
+    win::TextBox txtX, txtY, txtSleep, txtTimes, txtKey, txtText;
     win::CheckBox ChkShowHelper;
     win::WindowTimer tmrCheckShortcuKey{shortcutTimerId};
     FileDialogComponent Cmdg;
@@ -83,6 +84,8 @@ private:
     void txtY_Change();
     void txtSleep_Change();
     void txtTimes_Change();
+    void txtKey_Change();
+    void txtText_Change();
     void cmdAddCmd_Click();
     void cmdRemoveCmd_Click();
     void cmdRun_Click();
@@ -115,6 +118,7 @@ private:
     bool preTranslateMessage(MSG& msg) override;
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     win::FormDesign design();
+    std::vector<win::FormRow> keyboardRows();
     void createControls();
     void laidOut();
     void optionClicked(int index);
@@ -140,6 +144,7 @@ private:
     // Counts the openings, so that a run can tell that its window was closed under it.
     unsigned opening_ = 0;
     unsigned runningOpening_ = 0;
+    win::KeyBox keyBox_;
     ShortcutKeys shortcutKeys_;
     std::array<win::HotKey, shortcutCount> hotKeys_;
     std::array<HeldKeyGate, shortcutCount> heldKeys_;

@@ -13,24 +13,11 @@ namespace {
 
 // The controls of the input lock; the labels go with the frame they stand in.
 constexpr int lockedControls[] = {
-    ids::cmdAddCmd,
-    ids::optCommands0 + 0,
-    ids::optCommands0 + 1,
-    ids::optCommands0 + 2,
-    ids::optCommands0 + 3,
-    ids::optCommands0 + 4,
-    ids::optCommands0 + 5,
-    ids::optCommands0 + 6,
-    ids::Frame1,
-    ids::Label1,
-    ids::txtX,
-    ids::Label2,
-    ids::txtY,
-    ids::ChkShowHelper,
-    ids::Image1,
-    ids::txtSleep,
-    ids::txtTimes,
-    ids::lblTimes,
+    ids::cmdAddCmd,    ids::optionId(0), ids::optionId(1), ids::optionId(2),    ids::optionId(3),  ids::optionId(4),
+    ids::optionId(5),  ids::optionId(6), ids::Frame1,      ids::Label1,         ids::txtX,         ids::Label2,
+    ids::txtY,         ids::ChkShowHelper, ids::Image1,    ids::txtSleep,       ids::txtTimes,     ids::lblTimes,
+    ids::optionId(7),  ids::optionId(8), ids::optionId(9), ids::FramePressKey,  ids::txtKey,       ids::optionId(10),
+    ids::FrameTypeText, ids::txtText,
 };
 
 } // namespace

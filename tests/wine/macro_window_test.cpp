@@ -75,7 +75,7 @@ protected:
     void click(int id) {
         if (enabled(id)) clickControl(window, id);
     }
-    void add(int option) { click(ids::optCommands0 + option), click(ids::cmdAddCmd); }
+    void add(int option) { click(ids::optionId(option)), click(ids::cmdAddCmd); }
     void menu(int id) { chooseMenu(window, id); }
     void type(int id, const wchar_t* text) { typeInto(window, id, text); }
     // A shortcut key's press as the system reports it, then a poll that sees it held or up.
@@ -112,6 +112,19 @@ TEST_F(MacroWindow, ComposesAddsRemovesAndClearsUnderTheRepeatLock) {
     menu(ids::mnuNew), type(ids::txtTimes, L"3"), click(ids::cmdAddCmd), add(optLeftClick);
     EXPECT_EQ(std::vector{composed(optRepeat, "", "", "", "3")}, macro.entries()) << "a counted repeat locks too";
     EXPECT_FALSE(enabled(ids::txtTimes));
+}
+
+// The key box takes a key with its modifiers, Tab too once clicked; the text box composes what it holds.
+TEST_F(MacroWindow, TheKeyAndTextBoxesComposeWhatTheyHold) {
+    BYTE keys[256]{};
+    SetFocus(control(ids::txtKey)), pressKey(VK_F5), click(ids::cmdAddCmd);
+    SendMessageW(control(ids::txtKey), WM_LBUTTONDOWN, MK_LBUTTON, 0), pressKey(VK_TAB), click(ids::cmdAddCmd);
+    keys[VK_CONTROL] = 0x80, SetKeyboardState(keys), SetFocus(control(ids::txtKey)), pressKey('S');
+    keys[VK_CONTROL] = 0, SetKeyboardState(keys), click(ids::cmdAddCmd);
+    type(ids::txtText, L"h\u00e9, \"x\""), click(ids::cmdAddCmd), type(ids::txtText, L""), click(ids::cmdAddCmd);
+    add(optMiddleClick), add(optMiddleDoubleClick);
+    EXPECT_EQ((std::vector<std::wstring>{L"KEY F5", L"KEY Tab", L"KEY Ctrl+S", L"TXT h\u00e9, \"x\"", L"MCK", L"MDC"}),
+              macro.entries()) << "an empty text composes nothing";
 }
 
 // Open and Save go through the dialogs with one name; a refusal changes nothing and says why in one message.
