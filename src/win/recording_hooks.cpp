@@ -1,5 +1,7 @@
 #include "win/recording_hooks.h"
 
+#include "core/mouse_buttons.h"
+
 namespace wp::win {
 
 RecordingHooks::RecordingHooks() : start_(GetTickCount()) {
@@ -42,9 +44,12 @@ std::int64_t RecordingHooks::nowMs() const {
 std::vector<macro::ButtonEvent> RecordingHooks::take() {
     std::vector<macro::ButtonEvent> events;
     events.reserve(queued_);
+    // The hook names the physical button; the entry names its role, as playing it back does.
+    const bool swapped = GetSystemMetrics(SM_SWAPBUTTON) != 0;
     for (std::size_t i = 0; i < queued_; ++i) {
         const Queued& q = queue_[i];
-        const bool left = q.message == WM_LBUTTONDOWN || q.message == WM_LBUTTONUP;
+        const bool physicalLeft = q.message == WM_LBUTTONDOWN || q.message == WM_LBUTTONUP;
+        const bool left = mouse::swappedButton(physicalLeft ? 0 : 1, swapped) == 0;
         const bool down = q.message == WM_LBUTTONDOWN || q.message == WM_RBUTTONDOWN;
         // The tick count wraps every 49 days; the difference to the start does not mind.
         const std::int64_t time = static_cast<std::int32_t>(q.time - start_);

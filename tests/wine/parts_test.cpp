@@ -11,6 +11,7 @@
 #include "support.h"
 #include "win/event_wait.h"
 #include "win/pump.h"
+#include "win/recording_hooks.h"
 #include "win/user_input_watch.h"
 #include "win/window_timer.h"
 
@@ -144,6 +145,18 @@ TEST(MouseControl, ClicksArriveAsPressReleasePairsAndDoubleClicks) {
                                         WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_RBUTTONUP};
     const auto button = [](const MSG& m) { return m.message > WM_MOUSEMOVE && m.message <= WM_MBUTTONDBLCLK; };
     EXPECT_EQ(expected, pumpFor(200, button));
+    // Swapped for a left hand, a press names the physical button in injected input and in hooks, and a window
+    // of Wine 8 gets it so too; playing and recording name the button's role.
+    struct Unswap {
+        ~Unswap() { SwapMouseButton(FALSE); }
+    } unswap;
+    SwapMouseButton(TRUE), mouse.SingleClick(0);
+    EXPECT_EQ((std::vector<UINT>{WM_RBUTTONDOWN, WM_RBUTTONUP}), pumpFor(100, button));
+    wp::win::RecordingHooks hooks;
+    MSLLHOOKSTRUCT press{{250, 250}};
+    wp::win::RecordingHooks::mouseHook(HC_ACTION, WM_LBUTTONDOWN, reinterpret_cast<LPARAM>(&press));
+    const auto taken = hooks.take();
+    EXPECT_TRUE(taken.size() == 1 && taken[0].button == wp::macro::RecordedButton::Right) << "the secondary button";
 }
 
 int ticks = 0;
