@@ -1,10 +1,14 @@
 // The toolkit's timer and waits, the markers and the mouse control component, in real windows.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/marker_geometry.h"
+#include "macro/macro_file_io.h"
 #include "markers/markers.h"
 #include "mouse/mtyMouse.h"
 #include "mouse/win32_mouse_platform.h"
@@ -157,6 +161,27 @@ TEST(MouseControl, ClicksArriveAsPressReleasePairsAndDoubleClicks) {
     wp::win::RecordingHooks::mouseHook(HC_ACTION, WM_LBUTTONDOWN, reinterpret_cast<LPARAM>(&press));
     const auto taken = hooks.take();
     EXPECT_TRUE(taken.size() == 1 && taken[0].button == wp::macro::RecordedButton::Right) << "the secondary button";
+}
+
+// Saving over a file keeps its hidden attribute, and a reader that holds it for a moment without
+// sharing its deletion (an indexer, a scanner) only delays the replace; nothing is left beside it.
+TEST(MacroFile, AReplaceKeepsTheAttributesAndWaitsForAReaderToLetGo) {
+    const auto folder = std::filesystem::temp_directory_path() / ("wp-replace-" + std::to_string(GetCurrentProcessId()));
+    std::filesystem::create_directory(folder);
+    const std::wstring name = folder / L"m.cmd";
+    std::ofstream(folder / L"m.cmd") << "old";
+    SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_EQ(L"", wp::macro::replaceFile(name, "new").failure);
+    EXPECT_TRUE(GetFileAttributesW(name.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    const HANDLE held = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    std::thread letGo([held] { Sleep(300), CloseHandle(held); });
+    EXPECT_EQ(L"", wp::macro::replaceFile(name, "newer").failure);
+    letGo.join();
+    std::string bytes;
+    wp::macro::readWholeFile(name, bytes);
+    EXPECT_EQ("newer", bytes);
+    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder), {}));
+    SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL), std::filesystem::remove_all(folder);
 }
 
 int ticks = 0;
