@@ -4,35 +4,37 @@
 
 namespace wp::win {
 
-RecordingHooks::RecordingHooks() : start_(GetTickCount()) {
+// Events before the constructor returns, and after the destructor began, are no part of the recording.
+RecordingHooks::RecordingHooks()
+    : start_(GetTickCount()), hooks_(&RecordingHooks::mouseHook, &RecordingHooks::keyboardHook) {
     current_ = this;
-    const HINSTANCE module = GetModuleHandleW(nullptr);
-    mouse_.reset(SetWindowsHookExW(WH_MOUSE_LL, &RecordingHooks::mouseHook, module, 0));
-    keyboard_.reset(SetWindowsHookExW(WH_KEYBOARD_LL, &RecordingHooks::keyboardHook, module, 0));
 }
 
 RecordingHooks::~RecordingHooks() {
-    mouse_.reset();
-    keyboard_.reset();
-    current_ = nullptr;
+    current_ = nullptr; // then hooks_, the last member, ends the hooks' thread
 }
 
 LRESULT CALLBACK RecordingHooks::mouseHook(int code, WPARAM wParam, LPARAM lParam) {
-    RecordingHooks* self = current_;
+    RecordingHooks* self = current_.load(std::memory_order_acquire);
     const auto message = static_cast<UINT>(wParam);
-    if (code == HC_ACTION && self && self->queued_ < self->queue_.size() &&
+    if (code == HC_ACTION && self &&
         (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_RBUTTONDOWN ||
          message == WM_RBUTTONUP)) {
-        const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
-        self->queue_[self->queued_++] = {message, event->pt, event->time, event->flags};
+        const std::size_t written = self->written_.load(std::memory_order_relaxed);
+        if (written - self->taken_.load(std::memory_order_acquire) < self->queue_.size()) {
+            const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+            self->queue_[written % self->queue_.size()] = {message, event->pt, event->time, event->flags};
+            self->written_.store(written + 1, std::memory_order_release);
+        }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 LRESULT CALLBACK RecordingHooks::keyboardHook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && current_ && (wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN)) {
+    RecordingHooks* self = current_.load(std::memory_order_acquire);
+    if (code == HC_ACTION && self && (wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN)) {
         const DWORD key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)->vkCode;
-        if (key == VK_F9 || key == VK_ESCAPE) current_->stopKey_ = true;
+        if (key == VK_F9 || key == VK_ESCAPE) self->stopKey_.store(true, std::memory_order_release);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -42,12 +44,14 @@ std::int64_t RecordingHooks::nowMs() const {
 }
 
 std::vector<macro::ButtonEvent> RecordingHooks::take() {
+    const std::size_t from = taken_.load(std::memory_order_relaxed);
+    const std::size_t to = written_.load(std::memory_order_acquire);
     std::vector<macro::ButtonEvent> events;
-    events.reserve(queued_);
+    events.reserve(to - from);
     // The hook names the physical button; the entry names its role, as playing it back does.
     const bool swapped = GetSystemMetrics(SM_SWAPBUTTON) != 0;
-    for (std::size_t i = 0; i < queued_; ++i) {
-        const Queued& q = queue_[i];
+    for (std::size_t i = from; i != to; ++i) {
+        const Queued& q = queue_[i % queue_.size()];
         const bool physicalLeft = q.message == WM_LBUTTONDOWN || q.message == WM_LBUTTONUP;
         const bool left = mouse::swappedButton(physicalLeft ? 0 : 1, swapped) == 0;
         const bool down = q.message == WM_LBUTTONDOWN || q.message == WM_RBUTTONDOWN;
@@ -56,7 +60,7 @@ std::vector<macro::ButtonEvent> RecordingHooks::take() {
         events.push_back({left ? macro::RecordedButton::Left : macro::RecordedButton::Right, down, q.pt.x, q.pt.y, time,
                           (q.flags & LLMHF_INJECTED) != 0});
     }
-    queued_ = 0;
+    taken_.store(to, std::memory_order_release);
     return events;
 }
 

@@ -1,21 +1,22 @@
 // What a macro recording listens to: the user's left and right button presses and releases, and
-// the keys that stop it (F9, ESC), from anywhere on the desktop. The hooks put each event in a
-// fixed queue and return at once: the system removes a low-level hook that keeps it waiting.
+// the keys that stop it (F9, ESC), from anywhere on the desktop. The hooks run on a thread of their
+// own (win/hook_thread.h) and put each event in a fixed queue that never makes them wait.
 #pragma once
 
 #include <windows.h>
 
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "core/macro_recording.h"
-#include "win/handle.h"
+#include "win/hook_thread.h"
 
 namespace wp::win {
 
-// One at a time, on the thread that runs the message loop (the hooks are called there).
+// One at a time; its owner takes the events on any one thread.
 class RecordingHooks {
 public:
     RecordingHooks();
@@ -24,13 +25,13 @@ public:
     RecordingHooks& operator=(const RecordingHooks&) = delete;
 
     // False when the system refused a hook; the reason is the thread's last error.
-    bool installed() const { return mouse_ && keyboard_; }
+    bool installed() const { return hooks_.installed(); }
 
     // The events queued since the last call, in order; times on nowMs()'s clock.
     std::vector<macro::ButtonEvent> take();
     // Milliseconds since the hooks were installed, on the clock of the events.
     std::int64_t nowMs() const;
-    bool stopKeyPressed() const { return stopKey_; }
+    bool stopKeyPressed() const { return stopKey_.load(std::memory_order_acquire); }
 
     static LRESULT CALLBACK mouseHook(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK keyboardHook(int code, WPARAM wParam, LPARAM lParam);
@@ -43,13 +44,14 @@ private:
         DWORD flags;
     };
 
-    static inline RecordingHooks* current_ = nullptr;
+    static inline std::atomic<RecordingHooks*> current_ = nullptr;
     const DWORD start_;
-    // A poll takes the queue every few milliseconds; hands do not fill it in that time.
+    // Written by the hooks' thread only, read by the owner's: each count only grows. A poll takes
+    // the queue every few milliseconds; hands do not fill it in that time, nor in a blocked second.
     std::array<Queued, 256> queue_{};
-    std::size_t queued_ = 0;
-    bool stopKey_ = false;
-    Hook mouse_, keyboard_;
+    std::atomic<std::size_t> written_ = 0, taken_ = 0;
+    std::atomic<bool> stopKey_ = false;
+    HookThread hooks_; // last: it starts once the rest is ready, and ends first
 };
 
 // The system's double-click time and rectangle, which also tell a click from a drag.

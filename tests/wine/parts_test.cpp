@@ -1,8 +1,14 @@
 // The toolkit's timer and waits, the markers and the mouse control component, in real windows.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <tlhelp32.h>
+
 #include <filesystem>
+#include <future>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -182,6 +188,46 @@ TEST(MacroFile, AReplaceKeepsTheAttributesAndWaitsForAReaderToLetGo) {
     EXPECT_EQ("newer", bytes);
     EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder), {}));
     SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL), std::filesystem::remove_all(folder);
+}
+
+std::size_t threadsOfThisProcess() {
+    const wp::win::KernelHandle all(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+    std::size_t count = 0;
+    THREADENTRY32 thread{sizeof thread};
+    for (BOOL more = Thread32First(all.get(), &thread); more; more = Thread32Next(all.get(), &thread))
+        count += thread.th32OwnerProcessID == GetCurrentProcessId();
+    return count;
+}
+
+// A recording's hooks go on while their owner's thread is blocked: every click of the user (xdotool) is
+// there, once, when it resumes. The hooks' thread ends with them. The window clicked on pumps on a thread
+// of its own, since Wine turns X events into input on the thread of the X window.
+TEST(RecordingHooks, SeeEveryClickWhileTheirOwnerIsBlockedAndEndWithIt) {
+    wp::test::PointerGuard guard;
+    std::promise<DWORD> windowThread;
+    std::thread target([&windowThread] {
+        wp::win::OwnedWindow window(CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 200, 200, 200,
+                                                    150, nullptr, nullptr, nullptr, nullptr));
+        windowThread.set_value(GetCurrentThreadId());
+        for (MSG msg; GetMessageW(&msg, nullptr, 0, 0) > 0;) DispatchMessageW(&msg);
+    });
+    const DWORD targetThread = windowThread.get_future().get();
+    const std::size_t threads = threadsOfThisProcess();
+    std::optional<wp::win::RecordingHooks> hooks(std::in_place);
+    ASSERT_TRUE(hooks->installed());
+    EXPECT_EQ(threads + 1, threadsOfThisProcess());
+    wchar_t clicks[] = L"Z:\\usr\\bin\\xdotool mousemove 250 250 sleep 0.2 click 1 sleep 0.2 click 3 sleep 0.2 click 1";
+    STARTUPINFOW start{sizeof start};
+    PROCESS_INFORMATION xdotool{};
+    EXPECT_TRUE(CreateProcessW(nullptr, clicks, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &xdotool));
+    CloseHandle(xdotool.hThread), CloseHandle(xdotool.hProcess), Sleep(2000);
+    std::vector<std::pair<wp::macro::RecordedButton, bool>> seen; // the button, pressed
+    for (const auto& event : hooks->take()) seen.emplace_back(event.button, event.down);
+    using enum wp::macro::RecordedButton;
+    EXPECT_EQ(decltype(seen)({{Left, true}, {Left, false}, {Right, true}, {Right, false}, {Left, true}, {Left, false}}), seen);
+    hooks.reset();
+    EXPECT_EQ(threads, threadsOfThisProcess());
+    PostThreadMessageW(targetThread, WM_QUIT, 0, 0), target.join();
 }
 
 int ticks = 0;
