@@ -274,7 +274,9 @@ void FrmMain::holdAwake(bool awake) {
 LRESULT FrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (const auto handled = form_.handle(message, wParam, lParam)) return *handled;
     if (message == win::NotifyIcon::taskbarCreatedMessage()) {
-        trayIcon.addAgain(); // the shell started again, without the icons it had
+        // The shell started again, without the icons it had; a window hidden into an icon that is not
+        // coming back goes on the taskbar instead.
+        if (!trayIcon.addAgain() && !IsWindowVisible(hwnd())) ShowWindow(hwnd(), SW_SHOWMINNOACTIVE);
         return 0;
     }
     switch (message) {

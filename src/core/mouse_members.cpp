@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/mouse_buttons.h"
 #include "core/numbers.h"
 
 namespace wp::mouse {
@@ -35,9 +36,9 @@ struct ButtonFlags {
     std::uint32_t release;
 };
 
-// Buttons 0 left, 1 right, 2 middle; any other number has no events.
-std::optional<ButtonFlags> buttonFlags(std::int32_t lButton) {
-    switch (lButton) {
+// Physical buttons 0 left, 1 right, 2 middle; any other number has no events.
+std::optional<ButtonFlags> buttonFlags(std::int32_t physical) {
+    switch (physical) {
     case 0:
         return ButtonFlags{0x0002, 0x0004};
     case 1:
@@ -255,8 +256,14 @@ std::int32_t MouseMembers::PixelsToTwipsY(std::int32_t lPixels) {
     return pixelsToTwips(lPixels, platform_.twipsPerPixelY());
 }
 
+// The system sends an injected press of the left button to windows as the secondary one when the
+// buttons are swapped; the caller names the role.
+std::int32_t MouseMembers::physicalButton(std::int32_t lButton) {
+    return swappedButton(lButton, platform_.systemMetric(buttonsSwappedMetric) != 0);
+}
+
 void MouseMembers::ButtonDown(std::int32_t lButton) {
-    if (const auto flags = buttonFlags(lButton)) platform_.injectButton(flags->press);
+    if (const auto flags = buttonFlags(physicalButton(lButton))) platform_.injectButton(flags->press);
 }
 
 void MouseMembers::DoubleClick(std::int32_t lButton) {
@@ -270,7 +277,7 @@ void MouseMembers::SingleClick(std::int32_t lButton) {
 }
 
 void MouseMembers::ButtonUp(std::int32_t lButton) {
-    if (const auto flags = buttonFlags(lButton)) platform_.injectButton(flags->release);
+    if (const auto flags = buttonFlags(physicalButton(lButton))) platform_.injectButton(flags->release);
 }
 
 void MouseMembers::SubdivideCurve(ScreenPoint p1, ScreenPoint p2, ScreenPoint p3, ScreenPoint p4, std::int16_t depth) {

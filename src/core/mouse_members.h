@@ -59,12 +59,14 @@ public:
     std::int32_t PixelsToTwipsX(std::int32_t lPixels);
     std::int32_t TwipsToPixelsY(std::int32_t lTwips);
     std::int32_t PixelsToTwipsY(std::int32_t lPixels);
+    // lButton by role (core/mouse_buttons.h): with the buttons swapped, 0 presses the right one.
     void ButtonDown(std::int32_t lButton);
     void DoubleClick(std::int32_t lButton);
     void SingleClick(std::int32_t lButton);
     void ButtonUp(std::int32_t lButton);
 
 private:
+    std::int32_t physicalButton(std::int32_t lButton);
     void SubdivideCurve(ScreenPoint p1, ScreenPoint p2, ScreenPoint p3, ScreenPoint p4, std::int16_t depth);
     void runCurves();
     std::int16_t screenPixels(float twips, bool horizontal);

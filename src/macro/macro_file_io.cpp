@@ -42,6 +42,46 @@ FileOutcome writeAll(HANDLE file, std::string_view bytes) {
     return {};
 }
 
+bool moveInPlace(const std::wstring& from, const std::wstring& to) {
+    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+// ReplaceFileW keeps the old file's attributes, ACL and creation time. The old file goes to a backup
+// name first, so that whatever step fails, one of the two files is there to put back.
+bool replaceInPlace(const std::wstring& fresh, const std::wstring& target) {
+    const std::wstring backup = fresh + L".old";
+    if (ReplaceFileW(target.c_str(), fresh.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
+        return DeleteFileW(backup.c_str()), true;
+    const DWORD error = GetLastError();
+    switch (error) {
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_ACCESS_DENIED:
+    case ERROR_UNABLE_TO_REMOVE_REPLACED:
+    case ERROR_UNABLE_TO_MOVE_REPLACEMENT: // both files keep their names
+        return false;
+    case ERROR_UNABLE_TO_MOVE_REPLACEMENT_2: // the old file is under the backup name
+        if (moveInPlace(fresh, target)) return DeleteFileW(backup.c_str()), true;
+        MoveFileExW(backup.c_str(), target.c_str(), 0);
+        SetLastError(error);
+        return false;
+    default: // a file system or share that cannot replace (both files keep their names): a plain move
+        return moveInPlace(fresh, target);
+    }
+}
+
+// An indexer or a virus scanner that holds the fresh file or the old one lets go within moments: the
+// last step is tried again for about a second before its failure is reported.
+bool putInPlace(const std::wstring& fresh, const std::wstring& target, bool replacing) {
+    for (int attempt = 1;; ++attempt) {
+        if (replacing ? replaceInPlace(fresh, target) : moveInPlace(fresh, target)) return true;
+        const DWORD error = GetLastError();
+        if (attempt == 20 || (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED &&
+                              error != ERROR_UNABLE_TO_REMOVE_REPLACED && error != ERROR_UNABLE_TO_MOVE_REPLACEMENT))
+            return SetLastError(error), false;
+        Sleep(50);
+    }
+}
+
 } // namespace
 
 FileOutcome readWholeFile(const std::wstring& name, std::string& bytes) {
@@ -67,13 +107,17 @@ FileOutcome replaceFile(const std::wstring& name, std::string_view bytes) {
     const std::wstring target = fullPath(name);
     // A read-only file or a folder is not replaced: Windows refuses both, Wine's rename would not.
     const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return failed(ERROR_ACCESS_DENIED);
+    // ReplaceFileW gives the new file the old one's attributes; Wine's does not, and a plain move never does.
+    const DWORD kept =
+        exists ? attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED) : 0;
     std::wstring temporary;
     win::KernelHandle file;
     for (unsigned attempt = 0; attempt < 100 && !file; ++attempt) {
         temporary = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(attempt) + L".tmp";
-        file = openFile(temporary, GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL);
+        file = openFile(temporary, GENERIC_WRITE, 0, CREATE_NEW, kept ? kept : FILE_ATTRIBUTE_NORMAL);
         if (!file && GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS)
             return failed(GetLastError());
     }
@@ -81,8 +125,7 @@ FileOutcome replaceFile(const std::wstring& name, std::string_view bytes) {
 
     FileOutcome outcome = writeAll(file.get(), bytes);
     file.reset();
-    if (outcome && !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        outcome = failed(GetLastError());
+    if (outcome && !putInPlace(temporary, target, exists)) outcome = failed(GetLastError());
     if (!outcome) DeleteFileW(temporary.c_str());
     return outcome;
 }

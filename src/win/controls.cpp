@@ -3,12 +3,38 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <map>
+#include <string>
+
+#include "core/font_faces.h"
 
 #include "win/handle.h"
 #include "win/text.h"
 #include "win/window.h"
 
 namespace wp::win {
+
+namespace {
+
+int CALLBACK noteTrueType(const LOGFONTW*, const TEXTMETRICW*, DWORD fontType, LPARAM found) {
+    if (fontType & TRUETYPE_FONTTYPE) *reinterpret_cast<bool*>(found) = true;
+    return 1;
+}
+
+// Asked once a face: the installed fonts do not change under a running window in any way that matters.
+bool trueTypeInstalled(std::wstring_view face) {
+    static std::map<std::wstring, bool, std::less<>> known;
+    if (const auto it = known.find(face); it != known.end()) return it->second;
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    face.copy(wanted.lfFaceName, std::min<std::size_t>(face.size(), LF_FACESIZE - 1));
+    bool found = false;
+    if (const WindowDC screen(nullptr); screen)
+        EnumFontFamiliesExW(screen.get(), &wanted, noteTrueType, reinterpret_cast<LPARAM>(&found), 0);
+    return known.emplace(face, found).first->second;
+}
+
+} // namespace
 
 Font createFont(const FontSpec& spec, Dpi dpi) {
     LOGFONTW lf{};
@@ -17,7 +43,8 @@ Font createFont(const FontSpec& spec, Dpi dpi) {
     lf.lfItalic = spec.italic;
     lf.lfUnderline = spec.underline;
     lf.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(lf.lfFaceName, spec.face, LF_FACESIZE);
+    const std::wstring face(screenFace(spec.face, trueTypeInstalled));
+    lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
     return Font(CreateFontIndirectW(&lf));
 }
 
@@ -133,7 +160,9 @@ void TextBox::attach(HWND hwnd, std::function<void()> onChange) {
     onChange_ = std::move(onChange);
 }
 
-std::wstring TextBox::text() const { return windowText(hwnd_); }
+std::wstring TextBox::text() const {
+    return windowText(hwnd_);
+}
 
 void TextBox::setText(std::wstring_view text) {
     if (text == this->text()) return;
@@ -157,7 +186,9 @@ void CheckBox::attach(HWND hwnd, std::function<void()> onClick) {
     onClick_ = std::move(onClick);
 }
 
-bool CheckBox::checked() const { return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool CheckBox::checked() const {
+    return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 void CheckBox::setChecked(bool checked) {
     if (checked == this->checked()) return;

@@ -13,8 +13,11 @@
 namespace wp::win {
 namespace {
 
+NotifyIcon::ShellCall shellCall = nullptr;
+
 // The shell's DLL is loaded with the first icon, not at start-up (see system_library.h).
 bool notify(DWORD what, NOTIFYICONDATAW& d) {
+    if (shellCall) return shellCall(what, &d) != FALSE;
     static SystemLibrary shell32(L"shell32.dll");
     static const auto shellNotifyIcon = shell32.function<decltype(Shell_NotifyIconW)>("Shell_NotifyIconW");
     return shellNotifyIcon && shellNotifyIcon(what, &d) != FALSE;
@@ -43,13 +46,16 @@ bool NotifyIcon::add(HWND owner, UINT callbackMessage, HICON icon, const std::ws
     callback_ = callbackMessage;
     icon_ = icon;
     tip_ = tip;
+    // UIPI keeps messages of a lower integrity level (the shell's, when this runs elevated) out unless let in.
+    for (const UINT message : {taskbarCreatedMessage(), callbackMessage})
+        ChangeWindowMessageFilterEx(owner, message, MSGFLT_ALLOW, nullptr);
     return addAgain();
 }
 
 bool NotifyIcon::addAgain() {
     if (!owner_) return false;
     NOTIFYICONDATAW d = data(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP);
-    shown_ = notify(NIM_ADD, d);
+    shown_ = notify(NIM_ADD, d) || notify(NIM_MODIFY, d);
     if (shown_) notify(NIM_SETVERSION, d);
     return shown_;
 }
@@ -67,6 +73,10 @@ void NotifyIcon::remove() {
     NOTIFYICONDATAW d = data(0);
     notify(NIM_DELETE, d);
     shown_ = false;
+}
+
+void NotifyIcon::setShellCall(ShellCall call) {
+    shellCall = call;
 }
 
 UINT NotifyIcon::taskbarCreatedMessage() {

@@ -18,14 +18,21 @@ public:
     NotifyIcon(const NotifyIcon&) = delete;
     NotifyIcon& operator=(const NotifyIcon&) = delete;
 
-    // False when the shell refused it (no notification area yet: add again on TaskbarCreated).
+    // False when the shell refused it (no notification area yet: add again on TaskbarCreated). The owner
+    // is let take TaskbarCreated and the callback from the shell even when it runs elevated.
     bool add(HWND owner, UINT callbackMessage, HICON icon, const std::wstring& tip);
-    // After the shell restarted, its icons are gone: puts this one back as it was.
+    // After the shell restarted, its icons are gone: puts this one back as it was. An icon the shell
+    // still holds (a TaskbarCreated without a restart) is brought up to date instead.
     bool addAgain();
     void setTip(const std::wstring& tip);
     void remove();
     const std::wstring& tip() const { return tip_; }
+    // Whether the shell took the icon since it last (re)started.
     bool shown() const { return shown_; }
+
+    // What reaches the shell; tests put a stand-in here. Null: Shell_NotifyIconW.
+    using ShellCall = BOOL(WINAPI*)(DWORD message, PNOTIFYICONDATAW data);
+    static void setShellCall(ShellCall call);
 
     // The message the shell broadcasts to top-level windows when it (re)starts.
     static UINT taskbarCreatedMessage();

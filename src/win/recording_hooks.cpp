@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/key_names.h"
+#include "core/mouse_buttons.h"
 #include "win/text.h"
 
 namespace wp::win {
@@ -29,26 +30,25 @@ bool isButtonMessage(UINT message) {
 
 } // namespace
 
-RecordingHooks::RecordingHooks() : start_(GetTickCount()) {
+// Events before the constructor returns, and after the destructor began, are no part of the recording.
+RecordingHooks::RecordingHooks()
+    : start_(GetTickCount()), hooks_(&RecordingHooks::mouseHook, &RecordingHooks::keyboardHook) {
     for (const int vk : modifierKeys)
         if (GetAsyncKeyState(vk) & 0x8000) keyState_[vk] = 0x80;
     current_ = this;
-    const HINSTANCE module = GetModuleHandleW(nullptr);
-    mouse_.reset(SetWindowsHookExW(WH_MOUSE_LL, &RecordingHooks::mouseHook, module, 0));
-    keyboard_.reset(SetWindowsHookExW(WH_KEYBOARD_LL, &RecordingHooks::keyboardHook, module, 0));
 }
 
 RecordingHooks::~RecordingHooks() {
-    mouse_.reset();
-    keyboard_.reset();
-    current_ = nullptr;
+    current_ = nullptr; // then hooks_, the last member, ends the hooks' thread
 }
 
-bool RecordingHooks::queue(const Queued& q) {
-    RecordingHooks* self = current_;
-    if (!self || self->queued_ >= self->queue_.size()) return false;
-    self->queue_[self->queued_++] = q;
-    return true;
+void RecordingHooks::queue(const Queued& q) {
+    RecordingHooks* self = current_.load(std::memory_order_acquire);
+    if (!self) return;
+    const std::size_t written = self->written_.load(std::memory_order_relaxed);
+    if (written - self->taken_.load(std::memory_order_acquire) >= self->queue_.size()) return;
+    self->queue_[written % self->queue_.size()] = q;
+    self->written_.store(written + 1, std::memory_order_release);
 }
 
 LRESULT CALLBACK RecordingHooks::mouseHook(int code, WPARAM wParam, LPARAM lParam) {
@@ -61,10 +61,12 @@ LRESULT CALLBACK RecordingHooks::mouseHook(int code, WPARAM wParam, LPARAM lPara
 }
 
 LRESULT CALLBACK RecordingHooks::keyboardHook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && current_) {
+    RecordingHooks* self = current_.load(std::memory_order_acquire);
+    if (code == HC_ACTION && self) {
         const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
         const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
-        if (down && (event->vkCode == VK_F9 || event->vkCode == VK_ESCAPE)) current_->stopKey_ = true;
+        if (down && (event->vkCode == VK_F9 || event->vkCode == VK_ESCAPE))
+            self->stopKey_.store(true, std::memory_order_release);
         queue({true, static_cast<UINT>(wParam), {}, event->time, event->flags, event->vkCode, event->scanCode});
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -100,10 +102,14 @@ macro::KeyEvent RecordingHooks::keyEvent(const Queued& q) {
 }
 
 std::vector<macro::InputEvent> RecordingHooks::take() {
+    const std::size_t from = taken_.load(std::memory_order_relaxed);
+    const std::size_t to = written_.load(std::memory_order_acquire);
     std::vector<macro::InputEvent> events;
-    events.reserve(queued_);
-    for (std::size_t i = 0; i < queued_; ++i) {
-        const Queued& q = queue_[i];
+    events.reserve(to - from);
+    // The hook names the physical button; the entry names its role, as playing it back does.
+    const bool swapped = GetSystemMetrics(SM_SWAPBUTTON) != 0;
+    for (std::size_t i = from; i != to; ++i) {
+        const Queued& q = queue_[i % queue_.size()];
         if (q.key) {
             events.push_back(keyEvent(q));
             continue;
@@ -116,14 +122,15 @@ std::vector<macro::InputEvent> RecordingHooks::take() {
             events.push_back(macro::WheelEvent{notches, q.pt.x, q.pt.y, time, injected});
             continue;
         }
-        const bool left = q.message == WM_LBUTTONDOWN || q.message == WM_LBUTTONUP;
+        const bool physicalLeft = q.message == WM_LBUTTONDOWN || q.message == WM_LBUTTONUP;
         const bool middle = q.message == WM_MBUTTONDOWN || q.message == WM_MBUTTONUP;
         const bool down = q.message == WM_LBUTTONDOWN || q.message == WM_RBUTTONDOWN || q.message == WM_MBUTTONDOWN;
-        const auto button = left ? macro::RecordedButton::Left
-                                 : middle ? macro::RecordedButton::Middle : macro::RecordedButton::Right;
+        const bool left = mouse::swappedButton(physicalLeft ? 0 : 1, swapped) == 0;
+        const auto button = middle ? macro::RecordedButton::Middle
+                                   : left ? macro::RecordedButton::Left : macro::RecordedButton::Right;
         events.push_back(macro::ButtonEvent{button, down, q.pt.x, q.pt.y, time, injected});
     }
-    queued_ = 0;
+    taken_.store(to, std::memory_order_release);
     return events;
 }
 

@@ -4,28 +4,31 @@
 
 namespace wp::win {
 
-UserInputWatch::UserInputWatch() {
+UserInputWatch::UserInputWatch() : hooks_(&UserInputWatch::mouseHook, &UserInputWatch::keyboardHook) {
     current_ = this;
-    const HINSTANCE module = GetModuleHandleW(nullptr);
-    mouse_.reset(SetWindowsHookExW(WH_MOUSE_LL, &UserInputWatch::mouseHook, module, 0));
-    keyboard_.reset(SetWindowsHookExW(WH_KEYBOARD_LL, &UserInputWatch::keyboardHook, module, 0));
 }
 
 UserInputWatch::~UserInputWatch() {
-    mouse_.reset();
-    keyboard_.reset();
-    current_ = nullptr;
+    current_ = nullptr; // then hooks_, the last member, ends the hooks' thread
+}
+
+std::optional<double> UserInputWatch::lastInputMs() const {
+    const double last = lastInput_.load(std::memory_order_relaxed);
+    return last > -std::numeric_limits<double>::infinity() ? std::optional(last) : std::nullopt;
+}
+
+void UserInputWatch::noteInput() {
+    if (UserInputWatch* self = current_.load(std::memory_order_acquire))
+        self->lastInput_.store(monotonicMilliseconds(), std::memory_order_relaxed);
 }
 
 LRESULT CALLBACK UserInputWatch::mouseHook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && current_ && !(reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam)->flags & LLMHF_INJECTED))
-        current_->lastInput_ = monotonicMilliseconds();
+    if (code == HC_ACTION && !(reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam)->flags & LLMHF_INJECTED)) noteInput();
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 LRESULT CALLBACK UserInputWatch::keyboardHook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && current_ && !(reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)->flags & LLKHF_INJECTED))
-        current_->lastInput_ = monotonicMilliseconds();
+    if (code == HC_ACTION && !(reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)->flags & LLKHF_INJECTED)) noteInput();
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 

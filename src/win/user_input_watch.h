@@ -1,18 +1,20 @@
 // When the user last gave input of their own: a key, a button, a wheel turn or a move. Low-level
 // hooks tell the user's input from injected input (this program's clicks, other tools'), which
-// the system's last-input time counts alike. The hooks only note the time and return at once:
-// the system removes a low-level hook that keeps it waiting.
+// the system's last-input time counts alike. The hooks run on a thread of their own
+// (win/hook_thread.h) and only note the time.
 #pragma once
 
 #include <windows.h>
 
+#include <atomic>
+#include <limits>
 #include <optional>
 
-#include "win/handle.h"
+#include "win/hook_thread.h"
 
 namespace wp::win {
 
-// One watch at a time, on the thread that runs the message loop (the hooks are called there).
+// One watch at a time.
 class UserInputWatch {
 public:
     UserInputWatch();
@@ -21,15 +23,17 @@ public:
     UserInputWatch& operator=(const UserInputWatch&) = delete;
 
     // On the clock of monotonicMilliseconds(); none: no input seen since the watch began.
-    std::optional<double> lastInputMs() const { return lastInput_; }
+    std::optional<double> lastInputMs() const;
 
 private:
     static LRESULT CALLBACK mouseHook(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK keyboardHook(int code, WPARAM wParam, LPARAM lParam);
 
-    static inline UserInputWatch* current_ = nullptr;
-    std::optional<double> lastInput_;
-    Hook mouse_, keyboard_;
+    static void noteInput();
+
+    static inline std::atomic<UserInputWatch*> current_ = nullptr;
+    std::atomic<double> lastInput_ = -std::numeric_limits<double>::infinity(); // none yet
+    HookThread hooks_; // last: it starts once the rest is ready, and ends first
 };
 
 // The physical state of the mouse buttons: true while any of them is held.

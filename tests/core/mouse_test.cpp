@@ -145,9 +145,15 @@ TEST(MouseSettings, ButtonsCursorConfinementAndTheSystemsValues) {
     mouse.ButtonDown(2);
     mouse.ButtonUp(2);
     for (std::int32_t other : {3, -1, INT32_MIN}) mouse.DoubleClick(other);
-    EXPECT_EQ((Log{"Button 2", "Button 4", "Button 8", "Button 16", "Button 8", "Button 16", "Button 32", "Button 64"}),
+    platform.metrics[23] = 1; // SM_SWAPBUTTON: the primary button is the right one
+    mouse.SingleClick(0);
+    mouse.ButtonUp(1);
+    mouse.ButtonDown(2);
+    EXPECT_EQ((Log{"Button 2", "Button 4", "Button 8", "Button 16", "Button 8", "Button 16", "Button 32", "Button 64",
+                   "Button 8", "Button 16", "Button 4", "Button 32"}),
               platform.log);
     platform.log.clear();
+    platform.metrics.clear();
     mouse.LimitCursor(120, 150, 1200, 3000, 0); // top, left, bottom, right
     mouse.LimitCursor(10, 20, 30, 40, -1);
     mouse.LimitCursorOff();

@@ -1,6 +1,7 @@
 // The pictures the windows draw: the about window's motion and version line, the side bar's
-// gradient, the markers' size and place.
+// gradient, the markers' size and place, the faces of the text.
 #include "core/about_motion.h"
+#include "core/font_faces.h"
 #include "core/gradient.h"
 #include "core/marker_geometry.h"
 #include "core/version_text.h"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <set>
 #include <vector>
 
 TEST(CommentsScroll, AShortTextStaysAndALongOneRisesHalfAPixelATickAndComesBackBelow) {
@@ -73,4 +75,13 @@ TEST(MarkerGeometry, AnEvenSideScaledFromFortyTwoAtNinetySixDpiCentresOnAWholePo
     EXPECT_EQ(380, wp::twipsToPixels(wp::markerEdgeTwips(401.5, 630)).value) << "380.5 halves to even";
     EXPECT_EQ(22.0f / wp::twipsPerPixel, wp::markerCentre(0, 45)) << "half of an odd width halves to even";
     EXPECT_FALSE(wp::twipsToPixels(std::numeric_limits<double>::quiet_NaN()));
+}
+
+TEST(ScreenFace, TheTrueTypeFaceOfABitmapDesignFaceWhereInstalled) {
+    const std::tuple<std::wstring_view, std::set<std::wstring_view>, std::wstring_view> cases[] = {
+        {L"MS Sans Serif", {L"Microsoft Sans Serif"}, L"Microsoft Sans Serif"},
+        {L"MS Sans Serif", {L"MS Sans Serif", L"Tahoma"}, L"MS Sans Serif"},
+        {L"Arial", {L"Arial", L"Microsoft Sans Serif"}, L"Arial"}}; // designed, installed, asked for
+    for (const auto& [design, installed, asked] : cases)
+        EXPECT_TRUE(asked == wp::screenFace(design, [&](std::wstring_view f) { return installed.count(f) > 0; }));
 }

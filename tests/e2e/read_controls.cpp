@@ -69,7 +69,7 @@ LRESULT CALLBACK probeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 }
 
 int probe(char** argv) {
-    probeLog = std::fopen(argv[6], "w");
+    if (fopen_s(&probeLog, argv[6], "w") != 0) probeLog = nullptr; // std::fopen: deprecated under MSVC (C4996)
     probeTimed = argv[7] && std::strcmp(argv[7], "timed") == 0;
     WNDCLASSW wc{};
     wc.lpfnWndProc = probeProc;

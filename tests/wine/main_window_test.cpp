@@ -252,6 +252,30 @@ TEST_F(MainWindow, TheNotificationIconDrivesTheCycleAndBringsTheHiddenWindowBack
     EXPECT_EQ(std::pair(1, std::wstring(L"1")), std::pair(endCalls, settings.read(L"Settings", L"HideWhenMinimized")));
 }
 
+// A shell that refuses the icon (not up yet, or UIPI) leaves a minimized window on the taskbar. Its
+// restart adds the icon again, or updates the one it still holds; one that stays refused shows the window.
+std::vector<DWORD> shellCalls;
+BOOL shellModifies = FALSE; // the shell refuses every NIM_ADD
+BOOL WINAPI standInShell(DWORD message, PNOTIFYICONDATAW) {
+    return shellCalls.push_back(message), message == NIM_ADD ? FALSE : message != NIM_MODIFY || shellModifies;
+}
+
+TEST_F(MainWindow, MinimizingHidesOnlyWhileTheShellHoldsTheIcon) {
+    wp::win::NotifyIcon::setShellCall(standInShell);
+    open();
+    const HWND window = main->hwnd();
+    const auto minimize = [&] { ShowWindow(window, SW_RESTORE), ShowWindow(window, SW_MINIMIZE); };
+    const auto restart = [&] { shellCalls.clear(), SendMessageW(window, wp::win::NotifyIcon::taskbarCreatedMessage(), 0, 0); };
+    SendMessageW(window, WM_COMMAND, FrmMain::idmHideWhenMinimized, 0), minimize();
+    EXPECT_TRUE(IsWindowVisible(window) && IsIconic(window)) << "no icon to come back by";
+    shellModifies = TRUE, restart(), minimize();
+    EXPECT_EQ((std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_SETVERSION}), shellCalls);
+    EXPECT_FALSE(IsWindowVisible(window)) << "the icon the shell still held";
+    shellModifies = FALSE, restart();
+    EXPECT_TRUE(IsWindowVisible(window) && IsIconic(window)) << "the icon is gone for good";
+    wp::win::NotifyIcon::setShellCall(nullptr);
+}
+
 // Tab visits every enabled, visible tab stop once, the side bar's signs too, and comes round; Enter
 // in a box presses the start button. Each picture shows its name as its tip.
 TEST_F(MainWindow, TabVisitsEveryTabStopOnceEnterStartsAndPicturesHaveTips) {

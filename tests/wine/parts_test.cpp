@@ -1,16 +1,27 @@
 // The toolkit's timer and waits, the markers and the mouse control component, in real windows.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <tlhelp32.h>
+
+#include <filesystem>
+#include <future>
+#include <fstream>
+#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/marker_geometry.h"
+#include "macro/macro_file_io.h"
 #include "markers/markers.h"
 #include "mouse/mtyMouse.h"
 #include "mouse/win32_mouse_platform.h"
 #include "support.h"
 #include "win/event_wait.h"
 #include "win/pump.h"
+#include "win/recording_hooks.h"
 #include "win/user_input_watch.h"
 #include "win/window_timer.h"
 
@@ -144,6 +155,79 @@ TEST(MouseControl, ClicksArriveAsPressReleasePairsAndDoubleClicks) {
                                         WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_RBUTTONUP};
     const auto button = [](const MSG& m) { return m.message > WM_MOUSEMOVE && m.message <= WM_MBUTTONDBLCLK; };
     EXPECT_EQ(expected, pumpFor(200, button));
+    // Swapped for a left hand, a press names the physical button in injected input and in hooks, and a window
+    // of Wine 8 gets it so too; playing and recording name the button's role.
+    struct Unswap {
+        ~Unswap() { SwapMouseButton(FALSE); }
+    } unswap;
+    SwapMouseButton(TRUE), mouse.SingleClick(0);
+    EXPECT_EQ((std::vector<UINT>{WM_RBUTTONDOWN, WM_RBUTTONUP}), pumpFor(100, button));
+    wp::win::RecordingHooks hooks;
+    MSLLHOOKSTRUCT press{{250, 250}};
+    wp::win::RecordingHooks::mouseHook(HC_ACTION, WM_LBUTTONDOWN, reinterpret_cast<LPARAM>(&press));
+    const auto taken = hooks.take();
+    EXPECT_TRUE(taken.size() == 1 && taken[0].button == wp::macro::RecordedButton::Right) << "the secondary button";
+}
+
+// Saving over a file keeps its hidden attribute, and a reader that holds it for a moment without
+// sharing its deletion (an indexer, a scanner) only delays the replace; nothing is left beside it.
+TEST(MacroFile, AReplaceKeepsTheAttributesAndWaitsForAReaderToLetGo) {
+    const auto folder = std::filesystem::temp_directory_path() / ("wp-replace-" + std::to_string(GetCurrentProcessId()));
+    std::filesystem::create_directory(folder);
+    const std::wstring name = folder / L"m.cmd";
+    std::ofstream(folder / L"m.cmd") << "old";
+    SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_EQ(L"", wp::macro::replaceFile(name, "new").failure);
+    EXPECT_TRUE(GetFileAttributesW(name.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    const HANDLE held = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    std::thread letGo([held] { Sleep(300), CloseHandle(held); });
+    EXPECT_EQ(L"", wp::macro::replaceFile(name, "newer").failure);
+    letGo.join();
+    std::string bytes;
+    wp::macro::readWholeFile(name, bytes);
+    EXPECT_EQ("newer", bytes);
+    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder), {}));
+    SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL), std::filesystem::remove_all(folder);
+}
+
+std::size_t threadsOfThisProcess() {
+    const wp::win::KernelHandle all(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+    std::size_t count = 0;
+    THREADENTRY32 thread{sizeof thread};
+    for (BOOL more = Thread32First(all.get(), &thread); more; more = Thread32Next(all.get(), &thread))
+        count += thread.th32OwnerProcessID == GetCurrentProcessId();
+    return count;
+}
+
+// A recording's hooks go on while their owner's thread is blocked: every click of the user (xdotool) is
+// there, once, when it resumes. The hooks' thread ends with them. The window clicked on pumps on a thread
+// of its own, since Wine turns X events into input on the thread of the X window.
+TEST(RecordingHooks, SeeEveryClickWhileTheirOwnerIsBlockedAndEndWithIt) {
+    wp::test::PointerGuard guard;
+    std::promise<DWORD> windowThread;
+    std::thread target([&windowThread] {
+        wp::win::OwnedWindow window(CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 200, 200, 200,
+                                                    150, nullptr, nullptr, nullptr, nullptr));
+        windowThread.set_value(GetCurrentThreadId());
+        for (MSG msg; GetMessageW(&msg, nullptr, 0, 0) > 0;) DispatchMessageW(&msg);
+    });
+    const DWORD targetThread = windowThread.get_future().get();
+    const std::size_t threads = threadsOfThisProcess();
+    std::optional<wp::win::RecordingHooks> hooks(std::in_place);
+    EXPECT_TRUE(hooks->installed());
+    EXPECT_EQ(threads + 1, threadsOfThisProcess());
+    wchar_t clicks[] = L"Z:\\usr\\bin\\xdotool mousemove 250 250 sleep 0.2 click 1 sleep 0.2 click 3 sleep 0.2 click 1";
+    STARTUPINFOW start{sizeof start};
+    PROCESS_INFORMATION xdotool{};
+    EXPECT_TRUE(CreateProcessW(nullptr, clicks, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &xdotool));
+    CloseHandle(xdotool.hThread), CloseHandle(xdotool.hProcess), Sleep(2000);
+    std::vector<std::pair<wp::macro::RecordedButton, bool>> seen; // the button, pressed
+    for (const auto& event : hooks->take()) seen.emplace_back(event.button, event.down);
+    using enum wp::macro::RecordedButton;
+    EXPECT_EQ(decltype(seen)({{Left, true}, {Left, false}, {Right, true}, {Right, false}, {Left, true}, {Left, false}}), seen);
+    hooks.reset();
+    EXPECT_EQ(threads, threadsOfThisProcess());
+    PostThreadMessageW(targetThread, WM_QUIT, 0, 0), target.join();
 }
 
 int ticks = 0;
