@@ -1,11 +1,13 @@
 // Prints the lateness of 200 waits of 0.05 s (p50, p99, max) and the CPU share of a 10 s wait,
 // both taken while a 20 ms window timer ticks, as the macro window's F9 poll does.
 // Then the switch timer (switch_bench.cpp), start-up (startup_bench.cpp), the runner's throughput
-// and the speed of macro files (macro_bench.cpp), the recording's hook (hook_bench.cpp).
+// and the speed of macro files (macro_bench.cpp), the recording's hook (hook_bench.cpp), typing
+// (typing_bench.cpp).
 // Last, macro files of every shape the size cap lets through (file_bench.cpp).
 //   bench [waits] [long-wait-seconds] [moves] [records]
 //   bench --files     the file shapes alone
 //   bench --hook [events]   the recording's hook alone
+//   bench --typing [characters]   typing alone
 #include <windows.h>
 
 #include <algorithm>
@@ -19,6 +21,7 @@
 #include "macro_bench.h"
 #include "startup_bench.h"
 #include "switch_bench.h"
+#include "typing_bench.h"
 #include "win/event_wait.h"
 
 namespace {
@@ -59,6 +62,10 @@ int main(int argc, char** argv) {
     }
     if (argc > 1 && std::string_view(argv[1]) == "--hook") {
         benchRecordingHook(argc > 2 ? std::atoi(argv[2]) : 2000);
+        return 0;
+    }
+    if (argc > 1 && std::string_view(argv[1]) == "--typing") {
+        benchTyping(argc > 2 ? std::atoi(argv[2]) : 1000);
         return 0;
     }
     const int waits = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
@@ -112,6 +119,7 @@ int main(int argc, char** argv) {
     benchStartUp(11);
     benchMacroWindow(argc > 3 ? std::atoi(argv[3]) : 10'000, argc > 4 ? std::atoi(argv[4]) : 100'000);
     benchRecordingHook(2000);
+    benchTyping(1000);
     benchMacroFileShapes();
     return 0;
 }

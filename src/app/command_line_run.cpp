@@ -4,26 +4,28 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <initializer_list>
 #include <limits>
+#include <optional>
 #include <utility>
 
 #include "app/start_with_windows.h"
+#include "app/stop_keys.h"
 #include "app/switch_tray.h"
 #include "core/app_info.h"
-#include "core/key_press.h"
 #include "core/macro_file.h"
 #include "core/macro_recording.h"
 #include "core/macro_runner.h"
-#include "core/play_speed.h"
 #include "core/mouse_members.h"
 #include "core/switch_gate.h"
 #include "core/switch_schedule.h"
 #include "macro/macro_file_io.h"
+#include "macro/macro_file_text.h"
+#include "macro/playback_settings.h"
 #include "mouse/win32_mouse_platform.h"
 #include "win/event_wait.h"
 #include "win/execution_state.h"
 #include "win/handle.h"
+#include "win/key_input.h"
 #include "win/pointer_port.h"
 #include "win/pump.h"
 #include "win/recording_hooks.h"
@@ -75,39 +77,10 @@ void tell(const std::string& text, bool failure) {
                 MB_OK | (failure ? MB_ICONEXCLAMATION : MB_ICONINFORMATION));
 }
 
-// With no window to have the keyboard, the stop keys are polled from any application, on a
-// thread timer that also runs during the waits.
-class StopKeys {
-public:
-    StopKeys(std::initializer_list<int> keys, bool& stop) : stop_(stop) {
-        for (int key : keys)
-            watches_.emplace_back(key, KeyPressWatch(state(key)));
-        current_ = this;
-        timer_ = SetTimer(nullptr, 0, pollMilliseconds, &StopKeys::poll);
-    }
-    ~StopKeys() {
-        KillTimer(nullptr, timer_);
-        current_ = nullptr;
-    }
-    StopKeys(const StopKeys&) = delete;
-    StopKeys& operator=(const StopKeys&) = delete;
-
-private:
-    static constexpr UINT pollMilliseconds = 20;
-
-    static std::uint16_t state(int key) { return static_cast<std::uint16_t>(GetAsyncKeyState(key)); }
-
-    static void CALLBACK poll(HWND, UINT, UINT_PTR, DWORD) {
-        if (!current_) return;
-        for (auto& [key, watch] : current_->watches_)
-            if (watch.pressed(state(key))) current_->stop_ = true;
-    }
-
-    static inline StopKeys* current_ = nullptr;
-    bool& stop_;
-    std::vector<std::pair<int, KeyPressWatch>> watches_;
-    UINT_PTR timer_ = 0;
-};
+// The user's "Stop anywhere" key, when one is chosen.
+std::optional<macro::KeyChord> chosenStopKey(win::SettingsStore& settings) {
+    return macro::readShortcutKeys(&settings).keys[macro::shortcutStop];
+}
 
 // The macro window's run without the window: the same runner, pointer path, clicks and waits.
 class CommandLineRunHost final : public macro::RunnerHost {
@@ -121,6 +94,8 @@ public:
     void singleClick(std::int32_t lButton) override { clicks_.SingleClick(lButton); }
     void doubleClick(std::int32_t lButton) override { clicks_.DoubleClick(lButton); }
     void moveTo(std::int32_t x, std::int32_t y) override { jumpPointer(pointer_, x, y); }
+    void sendKeys(const std::vector<macro::KeyStroke>& strokes) override { win::sendKeyStrokes(strokes); }
+    void turnWheel(int notches) override { win::turnWheel(notches); }
     void wait(double milliseconds) override {
         win::waitLettingEventsRun(win::monotonicMilliseconds() + milliseconds, [this] { return closed(); });
     }
@@ -149,15 +124,15 @@ int playMacro(const cli::PlayMacro& play, win::SettingsStore& settings) {
 
     bool stopMacro = false;
     CommandLineRunHost host(std::move(entries));
-    StopKeys keys({VK_ESCAPE, VK_F9}, stopMacro);
-    const double speed = play.speed.value_or(macro::readPlaySpeed(win::toUtf8(settings.read(L"Settings", L"PlaySpeed"))));
+    StopKeys keys({VK_ESCAPE, VK_F9}, chosenStopKey(settings), stopMacro);
+    const double speed = play.speed.value_or(macro::readPlaySpeedSetting(&settings));
     macro::runMacro(host, stopMacro, win::userDecimalSeparator(), {speed, play.times});
     return exitDone;
 }
 
 // Records until a stop key or the end of the time given; the file is written only then, whole, so
 // that a recording that cannot be written leaves an old file as it was.
-int recordMacro(const cli::RecordMacro& record) {
+int recordMacro(const cli::RecordMacro& record, win::SettingsStore& settings) {
     win::RecordingHooks hooks;
     if (!hooks.installed()) {
         tell(std::string(appInfo.Title) + ": could not start recording\n" +
@@ -165,22 +140,26 @@ int recordMacro(const cli::RecordMacro& record) {
              true);
         return exitWrong;
     }
-    macro::MacroRecorder recorder(win::systemDoubleClickBounds(), win::userDecimalSeparator());
+    macro::MacroRecorder recorder(win::systemDoubleClickBounds(), win::userDecimalSeparator(), record.keys,
+                                  macro::chosenKeys(macro::readShortcutKeys(&settings)));
+    bool stop = false;
+    const StopKeys keys({}, chosenStopKey(settings), stop);
+    const auto stopped = [&hooks, &stop] { return stop || hooks.stopKeyPressed(); };
     const double end =
         win::monotonicMilliseconds() + record.forMilliseconds.value_or(std::numeric_limits<double>::infinity());
     constexpr double pollMs = 20;
-    while (!hooks.stopKeyPressed() && !win::quitRequested() && win::monotonicMilliseconds() < end) {
-        win::waitLettingEventsRun(std::min(end, win::monotonicMilliseconds() + pollMs),
-                                  [&hooks] { return hooks.stopKeyPressed(); });
-        for (const macro::ButtonEvent& event : hooks.take())
+    while (!stopped() && !win::quitRequested() && win::monotonicMilliseconds() < end) {
+        win::waitLettingEventsRun(std::min(end, win::monotonicMilliseconds() + pollMs), stopped);
+        for (const macro::InputEvent& event : hooks.take())
             recorder.add(event);
     }
-    for (const macro::ButtonEvent& event : hooks.take())
+    for (const macro::InputEvent& event : hooks.take())
         recorder.add(event);
     POINT rest{};
     GetCursorPos(&rest);
-    const std::vector<std::string> entries = recorder.finish(rest.x, rest.y);
-    if (const macro::FileOutcome saved = macro::replaceFile(win::toWide(record.file), macro::macroFileBytes(entries));
+    std::vector<std::wstring> entries;
+    for (const std::string& entry : recorder.finish(rest.x, rest.y)) entries.push_back(win::toWide(entry));
+    if (const macro::FileOutcome saved = macro::replaceFile(win::toWide(record.file), macro::macroFileText(entries).bytes);
         !saved) {
         tell(std::string(appInfo.Title) + ": could not write the macro file " + record.file + "\n" +
                  win::toUtf8(saved.failure) + "\n",
@@ -192,7 +171,7 @@ int recordMacro(const cli::RecordMacro& record) {
 
 int runSwitching(const cli::RunSwitching& run) {
     bool stop = false;
-    StopKeys keys({VK_F9}, stop);
+    StopKeys keys({VK_F9}, std::nullopt, stop);
     win::SystemPointer pointer;
     win::SystemExecutionState executionState;
     win::keepAwake(executionState, true);
@@ -228,7 +207,7 @@ std::vector<std::string> commandLineArguments() {
 
 int runCommandLine(const cli::CommandLine& commandLine, win::SettingsStore& settings) {
     if (const auto* play = std::get_if<cli::PlayMacro>(&commandLine)) return playMacro(*play, settings);
-    if (const auto* record = std::get_if<cli::RecordMacro>(&commandLine)) return recordMacro(*record);
+    if (const auto* record = std::get_if<cli::RecordMacro>(&commandLine)) return recordMacro(*record, settings);
     if (const auto* run = std::get_if<cli::RunSwitching>(&commandLine)) return runSwitching(*run);
     if (std::holds_alternative<cli::RemoveStartWithWindows>(commandLine))
         return userStartStore().erase(runSection, startValueName()) ? exitDone : exitWrong;

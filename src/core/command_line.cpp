@@ -12,7 +12,7 @@ constexpr char fullStop = '.';
 
 struct Given {
     bool help = false;
-    bool whenIdle = false;
+    bool whenIdle = false, noKeys = false;
     std::optional<std::string> play, record, times, speed, every, forValue;
     std::optional<std::pair<std::string, std::string>> positions;
 };
@@ -83,7 +83,7 @@ std::variant<RunSwitching, BadCommandLine> readSwitching(const Given& given) {
 
 // With --record, --for counts seconds: a recording is short.
 std::variant<RecordMacro, BadCommandLine> readRecord(const Given& given) {
-    RecordMacro record{*given.record, std::nullopt};
+    RecordMacro record{*given.record, std::nullopt, !given.noKeys};
     if (given.forValue) {
         const auto seconds = readNumber(*given.forValue, fullStop);
         if (!seconds || !(seconds.value > 0) || !std::isfinite(seconds.value * 1000.0))
@@ -112,8 +112,8 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
             given.help = true;
             continue;
         }
-        if (option == "--when-idle") {
-            given.whenIdle = true;
+        if (option == "--when-idle" || option == "--no-keys") {
+            (option == "--no-keys" ? given.noKeys : given.whenIdle) = true;
             continue;
         }
         if (option == "--switch") {
@@ -156,6 +156,7 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
     if ((given.times || given.speed) && !given.play)
         return bad(std::string(given.times ? "--times" : "--speed") + " goes with --play.");
     if (given.forValue && !given.positions && !given.record) return bad("--for goes with --switch or --record.");
+    if (given.noKeys && !given.record) return bad("--no-keys goes with --record.");
     if ((given.every || given.whenIdle) && !given.positions)
         return bad(std::string(given.every ? "--every" : "--when-idle") + " goes with --switch.");
     if (given.play) return widen(readPlay(given));
@@ -177,9 +178,11 @@ std::string_view usageText() {
            "      N times in all; --speed F divides its waits\n"
            "      by F (0.1 to 100; 0 plays no waits).\n"
            "  Wanderpoint.exe --record FILE [--for SECONDS]\n"
-           "      records your left and right clicks, double\n"
-           "      clicks and the waits between them until F9 or\n"
-           "      ESC, or for SECONDS, then writes them to FILE.\n"
+           "                  [--no-keys]\n"
+           "      records your clicks, double clicks, the wheel,\n"
+           "      what you type (not with --no-keys) and the\n"
+           "      waits between them until F9 or ESC, or for\n"
+           "      SECONDS, then writes them to FILE.\n"
            "  Wanderpoint.exe --switch X1,Y1 X2,Y2\n"
            "                  --every SECONDS [--for MINUTES]\n"
            "                  [--when-idle]\n"

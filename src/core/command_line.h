@@ -34,6 +34,7 @@ struct PlayMacro {
 struct RecordMacro {
     std::string file;
     std::optional<double> forMilliseconds;
+    bool keys = true; // the keyboard too; --no-keys leaves it out
 };
 
 // Screen pixels.

@@ -1,5 +1,6 @@
 #include "core/macro_commands.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/numbers.h"
@@ -31,6 +32,13 @@ std::string_view afterCharacters(std::string_view text, std::size_t n) {
     return text.substr(i);
 }
 
+std::string repeatCommand(std::string_view times) {
+    if (times.find_first_not_of(" \t") == std::string_view::npos) return "RPT";
+    const Parsed<double> count = leadingNumberValue(times);
+    if (!count || !(count.value >= 1)) return "RPT 1";
+    return "RPT " + std::to_string(static_cast<std::uint32_t>(std::min(std::floor(count.value), 4294967295.0)));
+}
+
 } // namespace
 
 std::optional<std::string> composeCommand(int option, const CommandInputs& inputs, char decimalSeparator) {
@@ -48,7 +56,7 @@ std::optional<std::string> composeCommand(int option, const CommandInputs& input
     case optWait:
         return "SLP " + numberText(inputs.seconds, decimalSeparator);
     case optRepeat:
-        return "RPT";
+        return repeatCommand(inputs.times);
     case optMiddleClick:
         return "MCK";
     case optMiddleDoubleClick:

@@ -30,12 +30,14 @@ struct CommandInputs {
     std::string_view x;
     std::string_view y;
     std::string_view seconds;
-    std::string_view key;  // the "Press key" box: a chord's text
-    std::string_view text; // the "Type text" box, UTF-8
+    std::string_view key;   // the "Press key" box: a chord's text
+    std::string_view text;  // the "Type text" box, UTF-8
+    std::string_view times; // the repeat's "times" box: blank plays until stopped
 };
 
 // The command that the option composes; nothing for an index outside the array, a key box that
-// names no key, or an empty text.
+// names no key, or an empty text. A times box that holds no count from 1 up gives "RPT 1": a list
+// plays at least once, and no mistyped count plays for ever.
 std::optional<std::string> composeCommand(int option, const CommandInputs& inputs, char decimalSeparator);
 
 // "KEY Ctrl+S": the chord's text; "TXT ..." the text as it stands, UTF-8; "WHL n": n notches,

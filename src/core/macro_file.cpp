@@ -19,9 +19,16 @@ public:
         while (!atEnd() && isBlank(bytes_[at_])) ++at_;
         if (!atEnd() && bytes_[at_] == '"') {
             ++at_;
-            const std::size_t begin = at_;
-            while (!atEnd() && bytes_[at_] != '"' && lineEndLength() == 0) ++at_;
-            std::string field(bytes_.substr(begin, at_ - begin));
+            std::string field;
+            while (!atEnd() && lineEndLength() == 0) {
+                const std::size_t begin = at_;
+                while (!atEnd() && bytes_[at_] != '"' && lineEndLength() == 0) ++at_;
+                field.append(bytes_.substr(begin, at_ - begin));
+                // A doubled quote inside a record is one quote of the entry.
+                if (at_ + 1 >= bytes_.size() || bytes_[at_] != '"' || bytes_[at_ + 1] != '"') break;
+                field += '"';
+                at_ += 2;
+            }
             skipToFieldEnd();
             return field;
         }
@@ -112,11 +119,11 @@ std::size_t characters(std::string_view text, MacroTextKind kind) {
 
 } // namespace
 
-std::string macroFileBytes(const std::vector<std::string>& entries) {
-    std::string bytes;
+std::string macroFileBytes(const std::vector<std::string>& entries, MacroTextKind kind) {
+    std::string bytes = kind == MacroTextKind::Utf8 && !entries.empty() ? "\xEF\xBB\xBF" : "";
     for (const std::string& entry : entries) {
         bytes += '"';
-        bytes += entry;
+        for (const char c : entry) bytes += c == '"' ? std::string_view("\"\"") : std::string_view(&c, 1);
         bytes += "\"\r\n";
     }
     return bytes;
@@ -125,7 +132,7 @@ std::string macroFileBytes(const std::vector<std::string>& entries) {
 std::vector<std::size_t> entriesWithoutARecord(const std::vector<std::string>& entries) {
     std::vector<std::size_t> positions;
     for (std::size_t i = 0; i < entries.size(); ++i)
-        if (entries[i].find_first_of("\"\r\n") != std::string::npos) positions.push_back(i);
+        if (entries[i].find_first_of("\r\n") != std::string::npos) positions.push_back(i);
     return positions;
 }
 

@@ -8,11 +8,17 @@
 
 namespace wp::macro {
 
-// The file's bytes for the entries, in list order; an empty list gives no bytes at all.
-std::string macroFileBytes(const std::vector<std::string>& entries);
+// What the entries' bytes are: the system's single-byte code page, as the program writes, or UTF-8
+// for a file that began with a UTF-8 or UTF-16 byte-order mark.
+enum class MacroTextKind { CodePage, Utf8 };
+
+// The file's bytes for the entries, in list order; an empty list gives no bytes at all. A double
+// quote in an entry is written twice; UTF-8 entries go after a byte-order mark, so that a reader
+// tells them from the code page.
+std::string macroFileBytes(const std::vector<std::string>& entries, MacroTextKind kind = MacroTextKind::CodePage);
 
 // Positions (from 0) of the entries that macroFileBytes cannot write so that they read back the
-// same: a record has no escape for a double quote, and a line break would end it.
+// same: a line break would end the record.
 std::vector<std::size_t> entriesWithoutARecord(const std::vector<std::string>& entries);
 
 // Bounds on what a file may hold. A list box under Wine takes seconds to fill with many more
@@ -23,10 +29,6 @@ struct MacroFileLimits {
     std::size_t entryLength = 4'096; // characters; bytes in a code-page file
 };
 
-// What the entries' bytes are: the system's single-byte code page, as the program writes, or UTF-8
-// for a file that began with a UTF-8 or UTF-16 byte-order mark.
-enum class MacroTextKind { CodePage, Utf8 };
-
 struct MacroFileContent {
     MacroTextKind kind = MacroTextKind::CodePage;
     std::vector<std::string> entries;
@@ -36,7 +38,8 @@ struct MacroFileContent {
     bool refused() const { return tooManyEntries || entryTooLong; }
 };
 
-// The fields of a file, each one an entry. A field is quoted (up to the next quote; what follows
+// The fields of a file, each one an entry. A field is quoted (up to the next quote that is not
+// doubled, a doubled one standing for one quote; what follows
 // up to the next comma or line end is dropped) or bare (up to the next comma or line end, without
 // blanks around it). Lines end with CR LF, a bare LF or a bare CR; a quote left open ends at the
 // line end. A UTF-8 byte-order mark is skipped; a UTF-16 one (either byte order) makes the rest

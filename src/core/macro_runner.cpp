@@ -35,6 +35,17 @@ struct Run {
             host.doubleClick(0);
         } else if (code == "RDC") {
             host.doubleClick(1);
+        } else if (code == "MCK") {
+            host.singleClick(2);
+        } else if (code == "MDC") {
+            host.doubleClick(2);
+        } else if (code == "KEY") {
+            if (const auto chord = readKey(entry)) host.sendKeys(chordStrokes(*chord));
+        } else if (code == "TXT") {
+            if (const std::string_view text = readText(entry); !text.empty()) host.sendKeys(textStrokes(text));
+        } else if (code == "WHL") {
+            if (const auto notches = readWheel(entry, decimalSeparator); notches && *notches != 0)
+                host.turnWheel(*notches);
         } else if (code == "MVE") {
             if (const auto target = readMove(entry, decimalSeparator)) host.moveTo(target->x, target->y);
         } else if (code == "SLP") {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/key_strokes.h"
+
 namespace wp::macro {
 
 class RunnerHost {
@@ -22,10 +24,14 @@ public:
     // Where the run stands, told as each entry is about to play.
     virtual void showProgress(const struct RunProgress&) {}
 
-    // lButton: 0 the left button, 1 the right one.
+    // lButton: 0 the left button, 1 the right one, 2 the middle one.
     virtual void singleClick(std::int32_t lButton) = 0;
     virtual void doubleClick(std::int32_t lButton) = 0;
     virtual void moveTo(std::int32_t x, std::int32_t y) = 0;
+    // The strokes of one key entry or one text entry, sent together.
+    virtual void sendKeys(const std::vector<KeyStroke>& strokes) = 0;
+    // Notches of the wheel; negative: towards the user.
+    virtual void turnWheel(int notches) = 0;
     // Lets every arriving event run until the time has passed; at least one pass over the
     // pending events, also for no time or a negative one.
     virtual void wait(double milliseconds) = 0;

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <initializer_list>
 #include <iterator>
 
 #include "core/macro_commands.h"
@@ -21,7 +23,9 @@ using win::FormRow;
 namespace {
 
 constexpr int clientWidth96 = 443;
-constexpr int clientHeight96 = 214;
+// The design's 214, with room below the wait box for the repeat's times box and, below that, for
+// the keyboard's frames.
+constexpr int clientHeight96 = 320;
 constexpr int frameLeft = 272;
 constexpr int frameTop = 80;
 // Overlapping controls must not paint over the one stacked above them.
@@ -31,18 +35,11 @@ constexpr DWORD optionStyle = clip | WS_TABSTOP | BS_RADIOBUTTON;
 constexpr DWORD editStyle = clip | WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL;
 constexpr DWORD labelStyle = clip | WS_GROUP | SS_LEFT | SS_NOPREFIX;
 
-// The controls of the input lock; the labels go with the frame they stand in.
-constexpr int lockedControls[] = {
-    ids::cmdAddCmd,        ids::optCommands0 + 0, ids::optCommands0 + 1, ids::optCommands0 + 2,
-    ids::optCommands0 + 3, ids::optCommands0 + 4, ids::optCommands0 + 5, ids::optCommands0 + 6,
-    ids::Frame1,           ids::Label1,           ids::txtX,             ids::Label2,
-    ids::txtY,             ids::ChkShowHelper,    ids::Image1,           ids::txtSleep,
-};
-
-constexpr int optionCount = 7;
+constexpr int optionCount = optText + 1;
 constexpr int mouseLeft96 = 416; // the mouse control component, at the top right
 constexpr int mouseTop96 = 8;
 constexpr int secondsMaxChars = 3;
+constexpr int timesMaxChars = 5;
 
 win::Menu createMenuBar() {
     win::Menu bar(CreateMenu());
@@ -56,6 +53,7 @@ win::Menu createMenuBar() {
     win::Menu options(CreatePopupMenu());
     AppendMenuW(options.get(), MF_STRING | MF_CHECKED, ids::mnuEnableF9, L"Enable F9 Shortcut");
     AppendMenuW(options.get(), MF_STRING, ids::mnuRecord, L"Record");
+    AppendMenuW(options.get(), MF_STRING, ids::mnuRecordKeyboard, L"Record the keyboard");
     win::Menu speed(CreatePopupMenu());
     for (std::size_t i = 0; i < speedChoices().size(); ++i)
         AppendMenuW(speed.get(), MF_STRING, ids::mnuSpeed0 + i, win::toWide(speedChoices()[i].menuText).c_str());
@@ -76,10 +74,11 @@ win::FormDesign FrmMacro::design() {
     const auto on = [this](void (FrmMacro::*handler)()) { return win::call(this, handler); };
     const auto option = [this](int index, const wchar_t* text, DWORD style, DesignRect rect) {
         const auto click = [this, index] { optionClicked(index); };
-        return FormRow{ids::optCommands0 + index, L"BUTTON", text, style, 0, rect, 0, click}.fits(Fit::Wider);
+        return FormRow{ids::optionId(index), L"BUTTON", text, style, 0, rect, 0, click}.fits(Fit::Wider);
     };
-    const auto box = [](int id, const wchar_t* text, DesignRect rect, int maxChars, std::function<void()> onChange) {
-        FormRow row{id, L"EDIT", text, editStyle, WS_EX_CLIENTEDGE, rect, 0, std::move(onChange)};
+    const auto box = [](int id, const wchar_t* text, DesignRect rect, int maxChars, std::function<void()> onChange,
+                        DWORD style = editStyle) {
+        FormRow row{id, L"EDIT", text, style, WS_EX_CLIENTEDGE, rect, 0, std::move(onChange)};
         row.maxChars = maxChars;
         return row;
     };
@@ -89,7 +88,7 @@ win::FormDesign FrmMacro::design() {
     constexpr DWORD check = clip | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX;
     constexpr DWORD picture = clip | WS_GROUP | SS_ICON | SS_NOTIFY | SS_REALSIZECONTROL;
     // clang-format off
-    return {
+    win::FormDesign made{
         {{L"MS Sans Serif", 825}},
         {
             {ids::lstCommand, L"LISTBOX", L"", list, WS_EX_CLIENTEDGE, {8, 8, 145, 199}},
@@ -110,7 +109,10 @@ win::FormDesign FrmMacro::design() {
             option(5, L"Wait (sec)", optionStyle, {256, 176, 113, 17}),
             box(ids::txtSleep, L"", {328, 176, 33, 19}, secondsMaxChars, on(&FrmMacro::txtSleep_Change))
                 .drives(txtSleep),
-            option(6, L"Repeat", WS_GROUP | optionStyle, {256, 192, 65, 17}),
+            option(6, L"Repeat", WS_GROUP | optionStyle, {256, 198, 65, 17}),
+            box(ids::txtTimes, L"", {328, 197, 33, 19}, timesMaxChars, on(&FrmMacro::txtTimes_Change),
+                editStyle | ES_NUMBER).drives(txtTimes),
+            FormRow{ids::lblTimes, L"STATIC", L"times", labelStyle, 0, {364, 200, 41, 13}}.fits(Fit::Wider),
             {ids::cmdRun, L"BUTTON", L"Run", buttonStyle, 0, {160, 168, 81, 41}, 0, on(&FrmMacro::cmdRun_Click)},
             {ids::lblRunStatus, L"STATIC", L"", labelStyle | SS_CENTER, 0, {160, 112, 81, 41}},
             FormRow{ids::ChkShowHelper, L"BUTTON", L"Show Helper", check, 0, {x + 16, y + 64, 129, 17}, 0,
@@ -121,6 +123,11 @@ win::FormDesign FrmMacro::design() {
         on(&FrmMacro::laidOut),
     };
     // clang-format on
+    // The keyboard's frames come in the tab order before Run.
+    std::vector<FormRow> keyboard = keyboardRows();
+    const auto run = std::find_if(made.rows.begin(), made.rows.end(), [](const FormRow& r) { return r.id == ids::cmdRun; });
+    made.rows.insert(run, std::make_move_iterator(keyboard.begin()), std::make_move_iterator(keyboard.end()));
+    return made;
 }
 
 FrmMacro::FrmMacro(MacroWindowDeps deps)
@@ -145,6 +152,7 @@ void FrmMacro::show(int showCommand) {
     // Each opening starts afresh; a run's leftovers from the last opening do not carry over.
     ++opening_;
     PendingCommand.clear();
+    runStatus_.clear();
     StopMacro = false;
     Cmdg.FileName.clear();
 
@@ -180,8 +188,11 @@ void FrmMacro::createControls() {
     form_.create(design());
     // The wait box lies over the right end of its option and must take the clicks there; the
     // frame lies under what it holds. Tab order does not follow from this: see moveFocusInTabOrder.
-    SetWindowPos(control(ids::txtSleep), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetWindowPos(control(ids::Frame1), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (const int box : {ids::txtSleep, ids::txtTimes})
+        SetWindowPos(control(box), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (const int frame : {ids::Frame1, ids::FramePressKey, ids::FrameTypeText})
+        SetWindowPos(control(frame), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    keyBox_.attach(control(ids::txtKey));
     const HANDLE picture = LoadImageW(win::appInstance(), MAKEINTRESOURCEW(IDC_TEST_POSITION), IMAGE_CURSOR, 0, 0,
                                       LR_DEFAULTSIZE | LR_SHARED);
     SendMessageW(control(ids::Image1), STM_SETIMAGE, IMAGE_CURSOR, reinterpret_cast<LPARAM>(picture));
@@ -191,6 +202,7 @@ void FrmMacro::createControls() {
     form_.onCommand(ids::mnuExit, [this] { mnuExit_Click(); });
     form_.onCommand(ids::mnuEnableF9, [this] { mnuEnableF9_Click(); });
     form_.onCommand(ids::mnuRecord, [this] { mnuRecord_Click(); });
+    form_.onCommand(ids::mnuRecordKeyboard, [this] { mnuRecordKeyboard_Click(); });
     form_.onCommand(ids::mnuShortcutKeys, [this] { mnuShortcutKeys_Click(); });
     for (int i = 0; i < static_cast<int>(speedChoices().size()); ++i)
         form_.onCommand(ids::mnuSpeed0 + i, [this, i] { mnuSpeed_Click(i); });
@@ -199,19 +211,24 @@ void FrmMacro::createControls() {
     form_.layout();
 }
 
-// The wait box stands after its option's text, which a wider font can push under it. The X and Y
-// boxes show the widest coordinate whole; the window grows by what they need.
+// The wait and times boxes stand after their option's text, which a wider font can push under
+// them. The X and Y boxes show the widest coordinate whole; the window grows by what they need.
 void FrmMacro::laidOut() {
     const int wider = win::growBoxesInRow({control(ids::txtX), control(ids::Label2), control(ids::txtY),
                                            control(ids::Image1)},
                                           win::widestPosition, control(ids::Frame1));
     form_.sizeWindow({form_.dpi().scale(clientWidth96) + wider, form_.dpi().scale(clientHeight96)});
-    const HWND wait = control(ids::optCommands0 + static_cast<int>(optWait));
-    RECT option{}, box{};
-    GetWindowRect(wait, &option);
-    GetWindowRect(control(ids::txtSleep), &box);
-    const int textEnd = option.left + win::widthForText(wait, win::windowText(wait));
-    if (textEnd > box.left) win::shiftControl(control(ids::txtSleep), textEnd - box.left, 0);
+    const auto afterText = [this](int optionIndex, std::initializer_list<int> following) {
+        const HWND button = control(ids::optionId(optionIndex));
+        RECT option{}, box{};
+        GetWindowRect(button, &option);
+        GetWindowRect(control(*following.begin()), &box);
+        const int textEnd = option.left + win::widthForText(button, win::windowText(button));
+        if (textEnd > box.left)
+            for (const int id : following) win::shiftControl(control(id), textEnd - box.left, 0);
+    };
+    afterText(optWait, {ids::txtSleep});
+    afterText(optRepeat, {ids::txtTimes, ids::lblTimes});
 }
 
 void FrmMacro::Form_Load() {
@@ -250,8 +267,11 @@ void FrmMacro::optCommands_Click(int index) {
     const std::string x = win::toUtf8(txtX.text());
     const std::string y = win::toUtf8(txtY.text());
     const std::string seconds = win::toUtf8(txtSleep.text());
-    if (const auto command = composeCommand(index, {x, y, seconds}, decimalSeparator_))
-        PendingCommand = win::toWide(*command);
+    const std::string times = win::toUtf8(txtTimes.text());
+    const std::string key = win::toUtf8(txtKey.text()), text = win::toUtf8(txtText.text());
+    // An empty key or text box composes nothing, and Add then adds nothing.
+    const auto command = composeCommand(index, {x, y, seconds, key, text, times}, decimalSeparator_);
+    PendingCommand = command ? win::toWide(*command) : std::wstring();
 }
 
 void FrmMacro::txtX_Change() {
@@ -269,9 +289,14 @@ void FrmMacro::txtSleep_Change() {
     selectOption(optWait);
 }
 
+void FrmMacro::txtTimes_Change() {
+    optCommands_Click(optRepeat);
+    selectOption(optRepeat);
+}
+
 int FrmMacro::selectedOption() const {
     for (int i = 0; i < optionCount; ++i)
-        if (SendMessageW(control(ids::optCommands0 + i), BM_GETCHECK, 0, 0) == BST_CHECKED) return i;
+        if (SendMessageW(control(ids::optionId(i)), BM_GETCHECK, 0, 0) == BST_CHECKED) return i;
     return -1;
 }
 
@@ -279,49 +304,8 @@ int FrmMacro::selectedOption() const {
 void FrmMacro::selectOption(int index) {
     if (selectedOption() == index) return;
     for (int i = 0; i < optionCount; ++i)
-        SendMessageW(control(ids::optCommands0 + i), BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED, 0);
+        SendMessageW(control(ids::optionId(i)), BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED, 0);
     optCommands_Click(index);
-}
-
-void FrmMacro::addEntry(const std::wstring& text) {
-    SendMessageW(control(ids::lstCommand), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-std::vector<std::wstring> FrmMacro::entries() const {
-    const HWND list = control(ids::lstCommand);
-    const LRESULT count = list ? SendMessageW(list, LB_GETCOUNT, 0, 0) : 0;
-    std::vector<std::wstring> texts;
-    for (LRESULT i = 0; i < count; ++i) {
-        const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-        std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
-        const LRESULT copied = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
-        text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-        texts.push_back(std::move(text));
-    }
-    return texts;
-}
-
-void FrmMacro::cmdAddCmd_Click() {
-    if (PendingCommand.empty()) return;
-    addEntry(PendingCommand);
-    if (PendingCommand == L"RPT") DisableCommandInput();
-}
-
-void FrmMacro::cmdRemoveCmd_Click() {
-    const HWND list = control(ids::lstCommand);
-    const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
-    if (selected == LB_ERR) return;
-    if (entries()[static_cast<std::size_t>(selected)] == L"RPT") EnableCommandInput();
-    SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
-    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-}
-
-void FrmMacro::DisableCommandInput() {
-    for (int id : lockedControls) EnableWindow(control(id), FALSE);
-}
-
-void FrmMacro::EnableCommandInput() {
-    for (int id : lockedControls) EnableWindow(control(id), TRUE);
 }
 
 void FrmMacro::ChkShowHelper_Click() {
@@ -352,7 +336,7 @@ void FrmMacro::mnuEnableF9_Click() {
 // A click on an option selects it alone, then runs its handler.
 void FrmMacro::optionClicked(int index) {
     for (int i = 0; i < optionCount; ++i)
-        SendMessageW(control(ids::optCommands0 + i), BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED, 0);
+        SendMessageW(control(ids::optionId(i)), BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED, 0);
     optCommands_Click(index);
 }
 

@@ -20,6 +20,7 @@
 #include "win/form.h"
 #include "win/handle.h"
 #include "win/hot_key.h"
+#include "win/key_box.h"
 #include "win/recording_hooks.h"
 #include "win/window.h"
 #include "win/window_timer.h"
@@ -61,7 +62,7 @@ public:
 
     std::vector<std::wstring> entries() const;
 
-    win::TextBox txtX, txtY, txtSleep;
+    win::TextBox txtX, txtY, txtSleep, txtTimes, txtKey, txtText;
     win::CheckBox ChkShowHelper;
     win::WindowTimer tmrCheckShortcuKey{shortcutTimerId};
     FileDialogComponent Cmdg;
@@ -82,6 +83,9 @@ private:
     void txtX_Change();
     void txtY_Change();
     void txtSleep_Change();
+    void txtTimes_Change();
+    void txtKey_Change();
+    void txtText_Change();
     void cmdAddCmd_Click();
     void cmdRemoveCmd_Click();
     void cmdRun_Click();
@@ -91,6 +95,7 @@ private:
     void mnuExit_Click();
     void mnuEnableF9_Click();
     void mnuRecord_Click();
+    void mnuRecordKeyboard_Click();
     void mnuSpeed_Click(int index);
     void mnuShortcutKeys_Click();
     void ChkShowHelper_Click();
@@ -113,6 +118,7 @@ private:
     bool preTranslateMessage(MSG& msg) override;
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     win::FormDesign design();
+    std::vector<win::FormRow> keyboardRows();
     void createControls();
     void laidOut();
     void optionClicked(int index);
@@ -138,17 +144,19 @@ private:
     // Counts the openings, so that a run can tell that its window was closed under it.
     unsigned opening_ = 0;
     unsigned runningOpening_ = 0;
+    win::KeyBox keyBox_;
     ShortcutKeys shortcutKeys_;
     std::array<win::HotKey, shortcutCount> hotKeys_;
     std::array<HeldKeyGate, shortcutCount> heldKeys_;
     double playSpeed_ = 1;
+    std::wstring runStatus_; // the label's text, not asked of it at every entry
     double nextTipMs_ = 0;
     std::uint32_t tipPass_ = 0;
 
     // A recording in progress: what it listens to, and what it has made of it so far.
     struct Recording {
-        Recording(DoubleClickBounds bounds, char separator, std::wstring title)
-            : recorder(bounds, separator), savedTitle(std::move(title)) {}
+        Recording(DoubleClickBounds bounds, char separator, bool keys, std::vector<KeyChord> leftOut, std::wstring title)
+            : recorder(bounds, separator, keys, std::move(leftOut)), savedTitle(std::move(title)) {}
         win::RecordingHooks hooks;
         MacroRecorder recorder;
         std::wstring savedTitle;

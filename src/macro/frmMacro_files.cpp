@@ -5,6 +5,7 @@
 #include "macro/frmMacro.h"
 #include "macro/frmMacro_ids.h"
 #include "macro/macro_file_io.h"
+#include "macro/macro_file_text.h"
 #include "win/text.h"
 
 namespace wp::macro {
@@ -61,30 +62,18 @@ void FrmMacro::mnuOpen_Click() {
 // Nothing is saved, and no name asked for, while an entry would not read back as it stands.
 void FrmMacro::mnuSave_Click() {
     const std::vector<std::wstring> texts = entries();
-    std::vector<std::string> records;
-    records.reserve(texts.size());
-    std::vector<std::size_t> unsaved;
-    for (const std::wstring& entry : texts) {
-        records.push_back(win::narrow(entry, CP_ACP)); // macro files hold the system's code page
-        if (win::widen(records.back(), CP_ACP) != entry) unsaved.push_back(records.size() - 1);
-    }
-    const std::vector<std::size_t> unquotable = entriesWithoutARecord(records);
-    if (!unquotable.empty()) {
-        unsaved.insert(unsaved.end(), unquotable.begin(), unquotable.end());
-        std::sort(unsaved.begin(), unsaved.end());
-        unsaved.erase(std::unique(unsaved.begin(), unsaved.end()), unsaved.end());
-    }
-    if (!unsaved.empty()) {
+    const MacroFileText file = macroFileText(texts);
+    if (!file.unwritable.empty()) {
         const std::wstring why = L"The macro was not saved: a macro file cannot hold these entries as they are.\n\n" +
-                                 unsavedEntriesText(texts, unsaved) +
-                                 L"\nAn entry cannot hold a double quote or a line break, nor characters outside "
-                                 L"the system's code page. Change or remove these entries, then save again.";
+                                 unsavedEntriesText(texts, file.unwritable) +
+                                 L"\nAn entry cannot hold a line break. Change or remove these entries, then save "
+                                 L"again.";
         if (deps_.showMessage) deps_.showMessage(hwnd(), why);
         return;
     }
     const auto name = Cmdg.showSave(hwnd(), saveFilter);
     if (!name || name->empty() || !exists()) return;
-    if (const FileOutcome saved = replaceFile(*name, macroFileBytes(records)); !saved) {
+    if (const FileOutcome saved = replaceFile(*name, file.bytes); !saved) {
         if (deps_.showMessage)
             deps_.showMessage(hwnd(), L"Could not save the macro to\n" + *name + L"\n\n" + saved.failure +
                                           L"\n\nAny file of that name is unchanged.");

@@ -18,6 +18,12 @@ enum : int {
     ChkShowHelper,
     txtSleep,
     mtyMouse1,
+    txtTimes,
+    lblTimes,
+    FramePressKey,
+    txtKey,
+    FrameTypeText,
+    txtText,
     mnuNew = 540,
     mnuOpen,
     mnuSave,
@@ -26,6 +32,12 @@ enum : int {
     mnuRecord,
     mnuShortcutKeys,
     mnuSpeed0, // the Speed menu's items, in their order
+    mnuRecordKeyboard = 570,
     lblRunStatus = 580,
+    optCommands7 = 590, // the options after the design's seven: optCommands(i) is optCommands7 + i - 7
 };
+
+constexpr int optionId(int index) {
+    return index < 7 ? optCommands0 + index : optCommands7 + index - 7;
+}
 } // namespace wp::macro::macro_ids

@@ -38,6 +38,7 @@ bool FrmMacro::preTranslateMessage(MSG& msg) {
                           ((GetKeyState(VK_MENU) & 0x8000) ? 4 : 0);
         Form_KeyUp(static_cast<int>(msg.wParam), shift);
     }
+    if (keyBox_.wants(msg)) return false; // the key box takes Tab and Esc as keys
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && !(GetKeyState(VK_CONTROL) & 0x8000) &&
         !(GetKeyState(VK_MENU) & 0x8000)) {
         if (moveFocusInTabOrder((GetKeyState(VK_SHIFT) & 0x8000) != 0)) return true;

@@ -8,6 +8,7 @@
 #include "macro/frmMacro.h"
 #include "macro/frmMacro_ids.h"
 #include "macro/frmShortcutKeys.h"
+#include "macro/playback_settings.h"
 #include "win/text.h"
 
 namespace wp::macro {
@@ -15,8 +16,6 @@ namespace ids = macro_ids;
 
 namespace {
 
-constexpr const wchar_t* settingsSection = L"Settings";
-constexpr const wchar_t* keySettings[shortcutCount] = {L"RunKey", L"RecordKey", L"StopKey"};
 constexpr const wchar_t* purposes[shortcutCount] = {L"run or stop the macro", L"start or stop recording",
                                                     L"stop the macro anywhere"};
 
@@ -27,15 +26,11 @@ std::wstring keyText(const std::optional<KeyChord>& key) {
 } // namespace
 
 void FrmMacro::loadPlayback() {
-    win::SettingsStore* settings = deps_.settings;
-    for (int i = 0; i < shortcutCount; ++i) {
-        std::optional<std::string> kept;
-        if (settings)
-            if (const auto text = settings->find(settingsSection, keySettings[i])) kept = win::toUtf8(*text);
-        shortcutKeys_.keys[static_cast<std::size_t>(i)] = readShortcutKey(static_cast<Shortcut>(i), kept);
-    }
-    playSpeed_ = readPlaySpeed(settings ? win::toUtf8(settings->read(settingsSection, L"PlaySpeed")) : "");
+    shortcutKeys_ = readShortcutKeys(deps_.settings);
+    playSpeed_ = readPlaySpeedSetting(deps_.settings);
     checkSpeedItem();
+    CheckMenuItem(GetMenu(hwnd()), ids::mnuRecordKeyboard,
+                  MF_BYCOMMAND | (readRecordKeyboard(deps_.settings) ? MF_CHECKED : MF_UNCHECKED));
 }
 
 // The run key counts only while "Enable F9 Shortcut" is checked; the stop key only does something
@@ -81,8 +76,7 @@ void FrmMacro::setShortcutKeys(const ShortcutKeys& chosen) {
             continue;
         }
         kept = key;
-        if (deps_.settings)
-            deps_.settings->write(settingsSection, keySettings[i], win::toWide(shortcutKeyText(key)));
+        if (deps_.settings) writeShortcutKey(*deps_.settings, which, key);
     }
 }
 
@@ -118,7 +112,7 @@ void FrmMacro::mnuSpeed_Click(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= choices.size()) return;
     playSpeed_ = choices[static_cast<std::size_t>(index)].factor;
     checkSpeedItem();
-    if (deps_.settings) deps_.settings->write(settingsSection, L"PlaySpeed", win::toWide(playSpeedText(playSpeed_)));
+    if (deps_.settings) writePlaySpeedSetting(*deps_.settings, playSpeed_);
 }
 
 void FrmMacro::checkSpeedItem() {

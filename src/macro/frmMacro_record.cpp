@@ -8,6 +8,7 @@
 #include "macro/frmMacro.h"
 #include "macro/frmMacro_ids.h"
 #include "macro/macro_file_io.h"
+#include "macro/playback_settings.h"
 #include "win/text.h"
 
 namespace wp::macro {
@@ -23,7 +24,8 @@ void FrmMacro::mnuRecord_Click() {
                                       L"entry, then record again.");
         return;
     }
-    recording_.emplace(win::systemDoubleClickBounds(), decimalSeparator_, win::windowText(hwnd()));
+    recording_.emplace(win::systemDoubleClickBounds(), decimalSeparator_, readRecordKeyboard(deps_.settings),
+                       chosenKeys(shortcutKeys_), win::windowText(hwnd()));
     if (!recording_->hooks.installed()) {
         const DWORD error = GetLastError();
         recording_.reset();
@@ -42,7 +44,7 @@ void FrmMacro::mnuRecord_Click() {
 
 // Called by the shortcut poll: the entries settled since the last poll go to the list's end, in view.
 void FrmMacro::takeRecordedEntries() {
-    for (const ButtonEvent& event : recording_->hooks.take())
+    for (const InputEvent& event : recording_->hooks.take())
         recording_->recorder.add(event);
     const std::vector<std::string> settled = recording_->recorder.take(recording_->hooks.nowMs());
     for (const std::string& entry : settled)
@@ -54,10 +56,17 @@ void FrmMacro::takeRecordedEntries() {
     if (recording_->hooks.stopKeyPressed()) stopRecording();
 }
 
+// Ticked until unticked; the check mark follows the setting each time the window opens.
+void FrmMacro::mnuRecordKeyboard_Click() {
+    const bool on = !readRecordKeyboard(deps_.settings);
+    if (deps_.settings) writeRecordKeyboard(*deps_.settings, on);
+    CheckMenuItem(GetMenu(hwnd()), ids::mnuRecordKeyboard, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+}
+
 // The last move goes where the pointer rests; a drag, which no command plays, is told of.
 void FrmMacro::stopRecording() {
     if (!recording()) return;
-    for (const ButtonEvent& event : recording_->hooks.take())
+    for (const InputEvent& event : recording_->hooks.take())
         recording_->recorder.add(event);
     POINT rest{};
     GetCursorPos(&rest);

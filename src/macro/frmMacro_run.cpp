@@ -9,6 +9,7 @@
 #include "macro/frmMacro.h"
 #include "macro/frmMacro_ids.h"
 #include "win/event_wait.h"
+#include "win/key_input.h"
 #include "win/pump.h"
 #include "win/text.h"
 
@@ -148,6 +149,14 @@ public:
         selectPlayedEntry();
         window_.clicks().DoubleClick(lButton);
     }
+    void sendKeys(const std::vector<KeyStroke>& strokes) override {
+        selectPlayedEntry();
+        win::sendKeyStrokes(strokes);
+    }
+    void turnWheel(int notches) override {
+        selectPlayedEntry();
+        win::turnWheel(notches);
+    }
     void moveTo(std::int32_t x, std::int32_t y) override {
         PointerPort& pointer = window_.deps_.pointer;
         pointer.setCursorPos(x, y);
@@ -190,7 +199,7 @@ private:
 // shell takes without slowing a quick stream of moves.
 void FrmMacro::showRunProgress(const RunProgress* progress) {
     const std::wstring status = progress ? win::toWide(runStatusText(*progress, playSpeed_)) : std::wstring();
-    if (win::windowText(control(ids::lblRunStatus)) != status) SetWindowTextW(control(ids::lblRunStatus), status.c_str());
+    if (status != runStatus_) SetWindowTextW(control(ids::lblRunStatus), status.c_str()), runStatus_ = status;
     if (!deps_.showPlaying) return;
     const double now = win::monotonicMilliseconds();
     if (progress && now < nextTipMs_ && progress->pass == tipPass_) return;

@@ -1,5 +1,5 @@
-// What a macro recording listens to: the user's left and right button presses and releases, and
-// the keys that stop it (F9, ESC), from anywhere on the desktop. The hooks put each event in a
+// What a macro recording listens to: the user's button presses and releases, the wheel and the
+// keyboard (the keys that stop it, F9 and ESC, among them), from anywhere on the desktop. The hooks put each event in a
 // fixed queue and return at once: the system removes a low-level hook that keeps it waiting.
 #pragma once
 
@@ -26,8 +26,9 @@ public:
     // False when the system refused a hook; the reason is the thread's last error.
     bool installed() const { return mouse_ && keyboard_; }
 
-    // The events queued since the last call, in order; times on nowMs()'s clock.
-    std::vector<macro::ButtonEvent> take();
+    // The events queued since the last call, in order; times on nowMs()'s clock. A key carries
+    // what it types in the layout of the window in front.
+    std::vector<macro::InputEvent> take();
     // Milliseconds since the hooks were installed, on the clock of the events.
     std::int64_t nowMs() const;
     bool stopKeyPressed() const { return stopKey_; }
@@ -37,11 +38,17 @@ public:
 
 private:
     struct Queued {
+        bool key;
         UINT message;
         POINT pt;
         DWORD time;
         DWORD flags;
+        DWORD data; // the key's code, or the wheel's turn
+        DWORD scanCode;
     };
+
+    macro::KeyEvent keyEvent(const Queued& q);
+    static bool queue(const Queued& q);
 
     static inline RecordingHooks* current_ = nullptr;
     const DWORD start_;
@@ -49,6 +56,7 @@ private:
     std::array<Queued, 256> queue_{};
     std::size_t queued_ = 0;
     bool stopKey_ = false;
+    BYTE keyState_[256]{}; // the modifiers as the queued keys leave them, for what a key types
     Hook mouse_, keyboard_;
 };
 

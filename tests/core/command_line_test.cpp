@@ -17,7 +17,7 @@ static std::string describe(const wp::cli::CommandLine& line) {
     if (std::holds_alternative<wp::cli::ShowHelp>(line)) out << "help";
     if (const auto* play = std::get_if<wp::cli::PlayMacro>(&line))
         out << "play " << play->file << " x" << play->times.value_or(0) << " at " << play->speed.value_or(-1);
-    if (const auto* rec = std::get_if<wp::cli::RecordMacro>(&line)) out << "record " << rec->file << " for " << rec->forMilliseconds.value_or(0);
+    if (const auto* rec = std::get_if<wp::cli::RecordMacro>(&line)) out << "record " << rec->file << " for " << rec->forMilliseconds.value_or(0) << (rec->keys ? "" : " no keys");
     if (const auto* run = std::get_if<wp::cli::RunSwitching>(&line)) {
         out << "switch " << run->position1.x << ',' << run->position1.y << ' ' << run->position2.x << ','
             << run->position2.y << " every " << run->interval << " = " << run->periodMilliseconds << " ms for "
@@ -44,6 +44,7 @@ TEST(CommandLine, ReadsWhatToDoOrSaysWhatIsWrong) {
         {{"--when-idle", "--switch", "1,2", "3,4", "--every", "1"}, {"switch 1,2 3,4 every 1 = 900 ms for 0 when idle"}},
         {{"--play", "a", "--when-idle"}, {"bad: ", "--when-idle"}},
         {{"--for", ".5", "--record", "r.cmd"}, {"record r.cmd for 500"}}, {{"--record", "r"}, {"record r for 0"}},
+        {{"--no-keys", "--record", "r"}, {"record r for 0 no keys"}}, {{"--no-keys", "--play", "r"}, {"bad: ", "--no-keys"}},
         {{"--record", "r", "--for", "0"}, {"bad: ", "seconds", "'0'"}}, {{"--record", "r", "--for", "1.7978e305"}, {"bad: ", "--for"}},
         {{"--record", "r", "--for", "1.797e305"}, {"record r for 1.797e+308"}}, {{"--record", "r", "--play", "a"}, {"bad: ", "--record"}},
         {{"--switch", "1,2", "3,4", "--every", "1", "--for", "2.99612e303"}, // just below the largest double

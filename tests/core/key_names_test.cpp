@@ -3,6 +3,7 @@
 #pragma GCC diagnostic ignored "-Wrestrict"
 #endif
 #include "core/key_names.h"
+#include "core/key_strokes.h"
 #include "core/macro_commands.h"
 
 #include <gtest/gtest.h>
@@ -122,6 +123,29 @@ TEST(KeyNames, ChordsWriteModifiersInOneOrderAndUnknownNamesReadAsNothing) {
     for (const auto& [vk, modifier, name] : sided) {
         EXPECT_EQ(modifier, modifierOf(static_cast<std::uint8_t>(vk))) << vk;
         EXPECT_EQ(name, keyChordText({modifier, static_cast<std::uint8_t>(vk)})) << vk;
+    }
+}
+
+// A chord goes out whole, modifiers around the key; a text as its UTF-16 units, whatever the layout.
+TEST(KeyStrokes, AChordHoldsItsModifiersAroundTheKeyAndATextTypesItsUnits) {
+    const auto key = [](int vk, bool up, bool extended = false) {
+        return KeyStroke{static_cast<std::uint8_t>(vk), 0, up, extended};
+    };
+    const std::pair<KeyChord, std::vector<KeyStroke>> chords[] = {
+        {{modCtrl | modShift, 0x25}, {key(0x11, 0), key(0x10, 0), key(0x25, 0, 1), key(0x25, 1, 1), key(0x10, 1), key(0x11, 1)}},
+        {{modWin | modAlt, 0x44}, {key(0x12, 0), key(0x5B, 0, 1), key(0x44, 0), key(0x44, 1), key(0x5B, 1, 1), key(0x12, 1)}},
+        {{modShift, 0x10}, {key(0x10, 0), key(0x10, 1)}}, // a modifier alone is not held around itself
+        {{0, 0x0D}, {key(0x0D, 0), key(0x0D, 1)}},
+    };
+    for (const auto& [chord, strokes] : chords) EXPECT_EQ(strokes, chordStrokes(chord)) << keyChordText(chord);
+    const std::pair<const char*, std::u16string> texts[] = {
+        {"a\xC3\xA9\xF0\x9F\x98\x80", u"a\u00e9\xD83D\xDE00"}, {"", u""},
+        {"\xC3x\xE2\x82", u"\uFFFDx\uFFFD"}, {"\xC0\xAF\xED\xA0\x80\xF5", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
+    };
+    for (const auto& [utf8, units] : texts) {
+        std::vector<KeyStroke> typed;
+        for (const char16_t unit : units) typed.push_back({0, unit, false}), typed.push_back({0, unit, true});
+        EXPECT_EQ(typed, textStrokes(utf8)) << utf8;
     }
 }
 

@@ -23,8 +23,13 @@ static std::string utf16File(std::u16string_view text, bool bigEndian) {
 TEST(MacroFile, WritesAndReadsQuotedRecordsInAnyEncodingUpToTheFirstLimitPassed) {
     EXPECT_EQ("", wp::macro::macroFileBytes({}));
     EXPECT_EQ("\"LCK\"\r\n\"\"\r\n\"MVE 1,2\"\r\n", wp::macro::macroFileBytes({"LCK", "", "MVE 1,2"}));
-    EXPECT_EQ(std::vector<std::size_t>({0, 1, 3}),
+    EXPECT_EQ(std::vector<std::size_t>({0, 3}),
               wp::macro::entriesWithoutARecord({"\n", "ab\"c", "a\tb, c", "a\rb", "LCK"}));
+    // Quotes, commas, blanks and characters beyond any code page come back as they went.
+    const Entries typed = {"TXT say \"hi\", then \"\"", "TXT  \xC3\xA9\xE2\x82\xAC \xF0\x9F\x98\x80 ", "\"", "KEY Ctrl+,"};
+    for (const auto kind : {MacroTextKind::CodePage, MacroTextKind::Utf8})
+        EXPECT_EQ(typed, readMacroFile(wp::macro::macroFileBytes(typed, kind)).entries);
+    EXPECT_EQ("\xEF\xBB\xBF\"\"\"\"\r\n", wp::macro::macroFileBytes({"\""}, MacroTextKind::Utf8));
     constexpr auto cp = MacroTextKind::CodePage, utf8 = MacroTextKind::Utf8;
     const std::tuple<const char*, std::string, Entries, MacroTextKind> cases[] = {
         {"bare fields split at commas, blanks dropped", " \t\"LCK\"\r\n  MVE 1 \t,2 \r\n", {"LCK", "MVE 1", "2"}, cp},
@@ -32,6 +37,7 @@ TEST(MacroFile, WritesAndReadsQuotedRecordsInAnyEncodingUpToTheFirstLimitPassed)
         {"LF, CR and no line end", "\"LCK\"\n\"RCK\"\rRDC\r\nSLP 1", {"LCK", "RCK", "RDC", "SLP 1"}, cp},
         {"open quote runs to the line end", "\"LCK\r\n\"A\rB\"\r\n\"MVE 1,2", {"LCK", "A", "B\"", "MVE 1,2"}, cp},
         {"empty lines and fields", "\r\n\"\"\r\n   \nLCK,\r\n\r", {"", "", "", "LCK", "", ""}, cp},
+        {"doubled quotes", "\"a\"\"b\"\"\"\r\n\"\"\"\"x\r\n\"c\"\"", {"a\"b\"", "\"", "c\""}, cp},
         {"NUL bytes are characters", std::string("\"L\0K\"\r\n", 7), {std::string("L\0K", 3)}, cp},
         {"UTF-8 mark", "\xEF\xBB\xBFLCK,\"\xC3\xA9\"", {"LCK", "\xC3\xA9"}, utf8},
         {"half a mark is text", "\xEF\xBB\"LCK\"", {"\xEF\xBB\"LCK\""}, cp},

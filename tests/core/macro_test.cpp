@@ -33,6 +33,8 @@ struct FakeHost final : RunnerHost {
     void singleClick(std::int32_t button) override { act("click " + std::to_string(button)); }
     void doubleClick(std::int32_t button) override { act("double " + std::to_string(button)); }
     void moveTo(std::int32_t x, std::int32_t y) override { act("move " + std::to_string(x) + "," + std::to_string(y)); }
+    void sendKeys(const std::vector<KeyStroke>& strokes) override { act("keys " + std::to_string(strokes.size())); }
+    void turnWheel(int notches) override { act("wheel " + std::to_string(notches)); }
     void wait(double milliseconds) override {
         act("wait " + std::to_string(std::lround(milliseconds)));
         letPendingEventsRun();
@@ -71,6 +73,9 @@ TEST(MacroEntries, PlayAsTheirCodeAndNumbersSayInTheLocaleAlsoWhenComposedFromTh
         {"MVE\xc3\xa9" "3,4", '.', "move 3,4"}, // the fourth character is passed over whole
         {"SLP 0,5", ',', "wait 500"}, {"SLP 0,5", '.', ""}, {"slp  1 ", '.', "wait 1000"},
         {"SLP -1", '.', "wait -1000"}, {"SLP", '.', ""}, {"SLP 1e999", '.', ""}, {"SLP2", '.', ""},
+        {"MCK", '.', "click 2"}, {"mdc", '.', "double 2"}, {"WHL -3", '.', "wheel -3"}, {"WHL 0", '.', ""},
+        {"WHL x", '.', ""}, {"KEY Ctrl+S", '.', "keys 4"}, {"key f5", '.', "keys 2"}, {"KEY Ctrl+Nope", '.', ""},
+        {"TXT ab", '.', "keys 4"}, {"TXT ", '.', ""}, {"TXT", '.', ""},
     };
     for (const auto& [entry, separator, action] : cases) EXPECT_EQ(action, playedAlone(entry, separator)) << entry;
     const std::tuple<int, CommandInputs, char, const char*> composed[] = {
@@ -87,7 +92,12 @@ TEST(MacroEntries, PlayAsTheirCodeAndNumbersSayInTheLocaleAlsoWhenComposedFromTh
         ASSERT_TRUE(text) << option;
         EXPECT_EQ(action, playedAlone(*text, separator)) << *text;
     }
-    EXPECT_EQ("RPT", composeCommand(optRepeat, {}, '.'));
+    const std::pair<const char*, const char*> repeats[] = {
+        {"", "RPT"}, {" ", "RPT"}, {"5", "RPT 5"}, {"007", "RPT 7"}, {"0", "RPT 1"}, {"x", "RPT 1"},
+        {"-3", "RPT 1"}, {"2.9", "RPT 2"}, {"99999999999", "RPT 4294967295"},
+    };
+    for (const auto& [times, command] : repeats)
+        EXPECT_EQ(command, composeCommand(optRepeat, {.times = times}, '.')) << times;
     for (int option = 0; option < optRepeat; ++option) EXPECT_TRUE(composeCommand(option, {}, '.')) << option;
     EXPECT_FALSE(composeCommand(-1, {}, '.'));
     EXPECT_FALSE(composeCommand(optText + 1, {}, '.'));

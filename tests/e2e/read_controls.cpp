@@ -3,9 +3,11 @@
 //   inspector text TITLE CONTROL     prints a control's text
 //   inspector center TITLE CONTROL   prints the screen point at the middle of a control: "x y"
 //   inspector close TITLE            posts WM_CLOSE, as the frame's close button does
-//   inspector probe LEFT TOP WIDTH HEIGHT LOGFILE [timed]
+//   inspector probe LEFT TOP WIDTH HEIGHT LOGFILE [timed|keys]
 //       shows a topmost window titled "probe" there for a minute; logs each press and release on
-//       it: "down|up x y" for the left button, "rdown|rup x y" for the right, then the time in ms if timed
+//       it: "down|up x y" for the left button, "rdown|rup x y" for the right, then the time in ms if
+//       timed; with keys it takes the keyboard and logs "char XXXX" for each character it gets and
+//       "key VK CASW" for each key pressed with Ctrl, Alt, Shift or Win held (a letter each, or -)
 // Coordinates are physical pixels: the inspector is DPI aware, like the program.
 #include <windows.h>
 
@@ -53,7 +55,16 @@ LRESULT CALLBACK probeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         std::fputs("\n", probeLog);
         std::fflush(probeLog);
     }
+    const auto held = [](int vk) { return GetKeyState(vk) < 0; };
+    const bool withModifier = held(VK_CONTROL) || held(VK_MENU) || held(VK_LWIN) || held(VK_RWIN);
+    const bool modifier = wParam == VK_SHIFT || wParam == VK_CONTROL || wParam == VK_MENU || wParam == VK_LWIN;
+    if ((message == WM_KEYDOWN || message == WM_SYSKEYDOWN) && withModifier && !modifier)
+        std::fprintf(probeLog, "key %02X %c%c%c%c\n", static_cast<unsigned>(wParam), held(VK_CONTROL) ? 'C' : '-',
+                     held(VK_MENU) ? 'A' : '-', held(VK_SHIFT) ? 'S' : '-', held(VK_LWIN) || held(VK_RWIN) ? 'W' : '-');
+    if (message == WM_CHAR || message == WM_SYSCHAR) std::fprintf(probeLog, "char %04X\n", static_cast<unsigned>(wParam));
+    std::fflush(probeLog);
     if (message == WM_TIMER) PostQuitMessage(0);
+    if (message == WM_SYSKEYDOWN || message == WM_SYSCHAR) return 0; // no menu of its own to open
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
@@ -68,8 +79,11 @@ int probe(char** argv) {
                                       std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
                                       nullptr, nullptr, nullptr, nullptr);
     if (!hwnd || !probeLog || !SetTimer(hwnd, 1, 60000, nullptr)) return 1;
-    for (MSG msg{}; GetMessageW(&msg, nullptr, 0, 0) > 0;)
+    if (argv[7] && std::strcmp(argv[7], "keys") == 0) SetForegroundWindow(hwnd), SetFocus(hwnd);
+    for (MSG msg{}; GetMessageW(&msg, nullptr, 0, 0) > 0;) {
+        TranslateMessage(&msg);
         DispatchMessageW(&msg);
+    }
     return 0;
 }
 

@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "core/macro_commands.h"
+#include "core/play_speed.h"
 #include "macro/frmMacro.h"
 #include "macro/frmMacro_ids.h"
 #include "macro/macro_file_io.h"
@@ -16,6 +17,7 @@
 #include "mouse/win32_mouse_platform.h"
 #include "support.h"
 #include "win/event_wait.h"
+#include "win/pump.h"
 #include "win/text.h"
 
 namespace ids = wp::macro::macro_ids;
@@ -25,8 +27,9 @@ using namespace wp::test;
 namespace {
 
 // The entry the option composes from these box texts, as the rules make it.
-std::wstring composed(int option, const char* x = "", const char* y = "", const char* seconds = "") {
-    return wp::win::toWide(*composeCommand(option, {x, y, seconds}, wp::win::userDecimalSeparator()));
+std::wstring composed(int option, const char* x = "", const char* y = "", const char* seconds = "",
+                      const char* times = "") {
+    return wp::win::toWide(*composeCommand(option, {x, y, seconds, {}, {}, times}, wp::win::userDecimalSeparator()));
 }
 
 // The window opened with the fixture standing in for its clicks, its marker and its dialogs.
@@ -72,7 +75,7 @@ protected:
     void click(int id) {
         if (enabled(id)) clickControl(window, id);
     }
-    void add(int option) { click(ids::optCommands0 + option), click(ids::cmdAddCmd); }
+    void add(int option) { click(ids::optionId(option)), click(ids::cmdAddCmd); }
     void menu(int id) { chooseMenu(window, id); }
     void type(int id, const wchar_t* text) { typeInto(window, id, text); }
     // A shortcut key's press as the system reports it, then a poll that sees it held or up.
@@ -106,6 +109,22 @@ TEST_F(MacroWindow, ComposesAddsRemovesAndClearsUnderTheRepeatLock) {
     EXPECT_EQ(expected, macro.entries()) << "removing the repeat opens the lock";
     add(optRepeat), menu(ids::mnuNew), click(ids::cmdAddCmd), add(optRightClick);
     EXPECT_EQ(std::vector{composed(optRightClick)}, macro.entries()) << "New clears list, command and lock";
+    menu(ids::mnuNew), type(ids::txtTimes, L"3"), click(ids::cmdAddCmd), add(optLeftClick);
+    EXPECT_EQ(std::vector{composed(optRepeat, "", "", "", "3")}, macro.entries()) << "a counted repeat locks too";
+    EXPECT_FALSE(enabled(ids::txtTimes));
+}
+
+// The key box takes a key with its modifiers, Tab too once clicked; the text box composes what it holds.
+TEST_F(MacroWindow, TheKeyAndTextBoxesComposeWhatTheyHold) {
+    BYTE keys[256]{};
+    SetFocus(control(ids::txtKey)), pressKey(VK_F5), click(ids::cmdAddCmd);
+    SendMessageW(control(ids::txtKey), WM_LBUTTONDOWN, MK_LBUTTON, 0), pressKey(VK_TAB), click(ids::cmdAddCmd);
+    keys[VK_CONTROL] = 0x80, SetKeyboardState(keys), SetFocus(control(ids::txtKey)), pressKey('S');
+    keys[VK_CONTROL] = 0, SetKeyboardState(keys), click(ids::cmdAddCmd);
+    type(ids::txtText, L"h\u00e9, \"x\""), click(ids::cmdAddCmd), type(ids::txtText, L""), click(ids::cmdAddCmd);
+    add(optMiddleClick), add(optMiddleDoubleClick);
+    EXPECT_EQ((std::vector<std::wstring>{L"KEY F5", L"KEY Tab", L"KEY Ctrl+S", L"TXT h\u00e9, \"x\"", L"MCK", L"MDC"}),
+              macro.entries()) << "an empty text composes nothing";
 }
 
 // Open and Save go through the dialogs with one name; a refusal changes nothing and says why in one message.
@@ -113,7 +132,7 @@ TEST_F(MacroWindow, FilesGoThroughTheDialogsAndARefusalChangesNothing) {
     const auto folder = std::filesystem::temp_directory_path() / ("wp-macro-" + std::to_string(GetCurrentProcessId()));
     std::filesystem::create_directory(folder);
     const std::wstring name = folder / L"m.cmd", large = folder / L"large.cmd", unsaved = folder / L"new.cmd";
-    const std::vector<std::wstring> list = {composed(optMove, "1", "2"), composed(optRepeat)};
+    const std::vector<std::wstring> list = {composed(optMove, "1", "2"), L"TXT \"\u00e9\U0001F600\", x", composed(optRepeat)};
     setList(list), answers = {name, std::nullopt, name}; // saved, then opened after a cancelled Open
     menu(ids::mnuSave), menu(ids::mnuNew), menu(ids::mnuOpen), menu(ids::mnuOpen);
     EXPECT_EQ(list, macro.entries());
@@ -128,8 +147,7 @@ TEST_F(MacroWindow, FilesGoThroughTheDialogsAndARefusalChangesNothing) {
     const std::tuple<const char*, int, std::vector<std::wstring>, std::wstring, std::wstring> rows[] = {
         {"a file over the size limit", ids::mnuOpen, {L"x"}, large, large}, // the list kept, the file, what is named
         {"saved over a read-only file", ids::mnuSave, {L"x"}, name, name},
-        {"a double quote", ids::mnuSave, {L"x", L"a\"b"}, unsaved, L"a\"b"},
-        {"outside the code page", ids::mnuSave, {L"\U0001F600"}, unsaved, L"\U0001F600"},
+        {"a line break", ids::mnuSave, {L"x", L"a\nb"}, unsaved, L"a b"},
     };
     for (const auto& [why, command, kept, file, said] : rows) {
         const auto size = sizeOf(file);
@@ -165,6 +183,38 @@ TEST_F(MacroWindow, RunPlaysTheListLockedUnderTheRunningTitle) {
     };
     click(ids::cmdRun), list.erase(list.begin() + 70);
     EXPECT_EQ(list, macro.entries()) << "Remove takes the entry being played";
+    // The pass and the speed stand in the window, the entry in the icon's tip; both go when the run ends.
+    setList({composed(optLeftClick), composed(optRepeat, "", "", "", "2")}), tips.clear();
+    std::vector<std::wstring> statuses;
+    onClick = [&] { statuses.push_back(textOf(control(ids::lblRunStatus))); };
+    click(ids::cmdRun);
+    const RunProgress first{1, 2, 0, 2}, second{2, 2, 0, 2};
+    EXPECT_EQ((std::vector{wp::win::toWide(runStatusText(first, 1)), wp::win::toWide(runStatusText(second, 1))}), statuses);
+    EXPECT_EQ((std::vector<std::wstring>{wp::win::toWide(playingText(first)), wp::win::toWide(playingText(second)), L""}), tips);
+    EXPECT_EQ(L"", textOf(control(ids::lblRunStatus)));
+}
+
+// A run types into the window that has the keyboard: characters as they stand, whatever the layout, and a
+// chord with its modifiers held around the key and none left down.
+std::vector<std::pair<WPARAM, bool>> keyDowns; // the key, and whether Ctrl was down with it
+WNDPROC editProc = nullptr;
+LRESULT CALLBACK keyProbe(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN) keyDowns.emplace_back(wParam, GetKeyState(VK_CONTROL) < 0);
+    return CallWindowProcW(editProc, hwnd, message, wParam, lParam);
+}
+
+TEST_F(MacroWindow, ARunTypesTextAndPressesChordsWhereTheKeyboardIs) {
+    const HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 400, 40, nullptr,
+                                      nullptr, nullptr, nullptr);
+    editProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(keyProbe)));
+    SetForegroundWindow(edit), SetFocus(edit), keyDowns.clear();
+    const std::wstring typed = L"h\u00e9\U0001F600 \"x\", \u4e2d";
+    setList({L"TXT " + typed, L"KEY Ctrl+A"});
+    press(shortcutRun), wp::win::letPendingEventsRun(); // as from another application: the focus stays
+    EXPECT_EQ(typed, textOf(edit));
+    EXPECT_EQ(1, std::count(keyDowns.begin(), keyDowns.end(), std::pair<WPARAM, bool>('A', true))) << "A with Ctrl";
+    EXPECT_FALSE(GetKeyState(VK_CONTROL) < 0 || GetAsyncKeyState(VK_CONTROL) < 0) << "no modifier left down";
+    DestroyWindow(edit);
 }
 
 std::function<void()> stopInWait;

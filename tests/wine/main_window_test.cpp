@@ -51,7 +51,7 @@ protected:
     wp::test::MemorySettings settings;
     wp::test::RecordingPointer pointer;
     RecordingExecutionState awake;
-    int endCalls = 0;
+    int endCalls = 0, stopMacroCalls = 0;
     std::size_t awakeCallsAtEnd = 0;
     std::unique_ptr<FrmMain> main;
     std::vector<std::tuple<UINT, std::wstring, bool>> trayItems; // the icon's menu as last shown: id, text, checked
@@ -60,6 +60,7 @@ protected:
         main.reset();
         wp::app::MainWindowDeps deps{settings, pointer, [this] { awakeCallsAtEnd = awake.calls.size(), ++endCalls; }};
         deps.executionState = &awake;
+        deps.stopMacro = [this] { ++stopMacroCalls; };
         deps.showTrayMenu = [this](HMENU menu, POINT) {
             trayItems.clear();
             for (int i = 0; i < GetMenuItemCount(menu); ++i) {
@@ -237,6 +238,10 @@ TEST_F(MainWindow, TheNotificationIconDrivesTheCycleAndBringsTheHiddenWindowBack
     EXPECT_NE(std::wstring::npos, main->trayIcon.tip().find(L"2")) << "the next position";
     command(FrmMain::idmTrayStartStop);
     EXPECT_TRUE(!main->Timer1.enabled() && main->trayIcon.tip() == idle);
+    main->showMacroPlaying(L"playing"), callback(WM_CONTEXTMENU), command(std::get<0>(trayItems.front()));
+    EXPECT_EQ(std::pair(1, std::wstring(L"playing")), std::pair(stopMacroCalls, main->trayIcon.tip())) << "Stop first";
+    main->showMacroPlaying(L"");
+    EXPECT_EQ(idle, main->trayIcon.tip());
     command(FrmMain::idmHideWhenMinimized), ShowWindow(window, SW_MINIMIZE);
     EXPECT_FALSE(IsWindowVisible(window)) << "only the icon is left";
     callback(NIN_SELECT);
