@@ -28,3 +28,6 @@ wine_packages=(wine64 libwine fonts-wine fonts-liberation xvfb xauth xdotool
     xserver-xorg-core xserver-xorg-video-dummy)
 # clang's libFuzzer and sanitizer runtimes are only recommended by clang, so they are named here.
 fuzz_packages=(clang libclang-rt-dev)
+# tools/package: wixl makes the MSI, msitools' msibuild and faketime give it fixed stamps, zip the
+# portable zip (unzip for its test).
+package_packages=(wixl msitools faketime zip unzip)

@@ -8,6 +8,7 @@
 #include <optional>
 #include <utility>
 
+#include "app/start_with_windows.h"
 #include "app/stop_keys.h"
 #include "app/switch_tray.h"
 #include "core/app_info.h"
@@ -208,6 +209,8 @@ int runCommandLine(const cli::CommandLine& commandLine, win::SettingsStore& sett
     if (const auto* play = std::get_if<cli::PlayMacro>(&commandLine)) return playMacro(*play, settings);
     if (const auto* record = std::get_if<cli::RecordMacro>(&commandLine)) return recordMacro(*record, settings);
     if (const auto* run = std::get_if<cli::RunSwitching>(&commandLine)) return runSwitching(*run);
+    if (std::holds_alternative<cli::RemoveStartWithWindows>(commandLine))
+        return userStartStore().erase(runSection, startValueName()) ? exitDone : exitWrong;
     if (std::holds_alternative<cli::ShowHelp>(commandLine)) {
         tell(std::string(cli::usageText()), false);
         return exitDone;

@@ -292,14 +292,10 @@ LRESULT FrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             releasePoll_Timer();
         return 0;
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == idmPauseWhileActive) {
-            mnuPauseWhileActive_Click();
-            return 0;
-        }
-        if ((wParam & 0xFFF0) == idmHideWhenMinimized) {
-            mnuHideWhenMinimized_Click();
-            return 0;
-        }
+        if (systemMenuCommand(static_cast<UINT>(wParam & 0xFFF0))) return 0;
+        break;
+    case WM_INITMENU:
+        if (reinterpret_cast<HMENU>(wParam) == GetSystemMenu(hwnd(), FALSE)) showStartWithWindows();
         break;
     case DM_GETDEFID:
         return MAKELRESULT(ids::Command3, DC_HASDEFID);

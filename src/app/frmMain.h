@@ -39,6 +39,8 @@ struct MainWindowDeps {
     std::function<void(HMENU menu, POINT at)> showTrayMenu;
     // Stops the macro that plays, before its next entry.
     std::function<void()> stopMacro;
+    // Where "Start with Windows" keeps its Run value (start_with_windows.h); null: no such item.
+    win::RegistrySettings* startWithWindows = nullptr;
 };
 
 class FrmMain final : public win::Window {
@@ -50,6 +52,7 @@ public:
     // The system menu's check item; system menu commands below 0xF000 come in steps of 16.
     static constexpr UINT idmPauseWhileActive = 0x0110;
     static constexpr UINT idmHideWhenMinimized = 0x0120;
+    static constexpr UINT idmStartWithWindows = 0x0130;
     // The notification icon's callback message and the commands of its menu; the check items
     // of its menu are the system menu's, by the same numbers.
     static constexpr UINT trayMessage = WM_APP + 1;
@@ -93,6 +96,7 @@ private:
     void releasePoll_Timer();
     void mnuPauseWhileActive_Click();
     void mnuHideWhenMinimized_Click();
+    void mnuStartWithWindows_Click();
     void trayIcon_Callback(WPARAM anchor, LPARAM event);
     void mnuTrayStartStop_Click();
     void mnuTrayShow_Click();
@@ -124,6 +128,9 @@ private:
     void setPauseWhileActive(bool pause);
     void watchUserInput();
     void setHideWhenMinimized(bool hide);
+    bool systemMenuCommand(UINT id);
+    void addStartWithWindows();
+    void showStartWithWindows();
     void addTrayIcon();
     void updateTrayTip();
     win::Menu trayMenu() const;

@@ -123,6 +123,7 @@ void FrmMain::createControls() {
     AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(systemMenu, MF_STRING, idmPauseWhileActive, L"Pause while I'm working");
     AppendMenuW(systemMenu, MF_STRING, idmHideWhenMinimized, L"Hide in the notification area when minimized");
+    addStartWithWindows();
     form_.onCommand(idmTrayStartStop, [this] { mnuTrayStartStop_Click(); });
     form_.onCommand(idmTrayShow, [this] { mnuTrayShow_Click(); });
     form_.onCommand(idmTrayExit, [this] { mnuTrayExit_Click(); });

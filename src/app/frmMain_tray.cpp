@@ -30,15 +30,17 @@ win::Menu FrmMain::trayMenu() const {
         AppendMenuW(menu.get(), MF_STRING, idmTrayStopMacro, L"Stop the macro");
         AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
     }
-    const auto checked = [this](UINT id) {
-        return GetMenuState(GetSystemMenu(hwnd(), FALSE), id, MF_BYCOMMAND) & MF_CHECKED;
-    };
     AppendMenuW(menu.get(), MF_STRING, idmTrayStartStop, Timer1.enabled() ? L"Stop moving" : L"Start moving");
     AppendMenuW(menu.get(), MF_STRING, idmTrayShow, L"Show Wanderpoint");
     AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-    for (const auto& [id, text] : {std::pair{idmPauseWhileActive, L"Pause while I'm working"},
-                                   std::pair{idmHideWhenMinimized, L"Hide in the notification area when minimized"}})
-        AppendMenuW(menu.get(), MF_STRING | checked(id), id, text);
+    // The system menu's check items, as they read and stand there.
+    const HMENU systemMenu = GetSystemMenu(hwnd(), FALSE);
+    for (const UINT id : {idmPauseWhileActive, idmHideWhenMinimized, idmStartWithWindows}) {
+        wchar_t text[80]{};
+        const UINT state = GetMenuState(systemMenu, id, MF_BYCOMMAND);
+        if (state == static_cast<UINT>(-1) || !GetMenuStringW(systemMenu, id, text, 80, MF_BYCOMMAND)) continue;
+        AppendMenuW(menu.get(), MF_STRING | (state & MF_CHECKED), id, text);
+    }
     AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu.get(), MF_STRING, idmTrayExit, L"Exit");
     SetMenuDefaultItem(menu.get(), idmTrayShow, FALSE);
@@ -50,6 +52,7 @@ win::Menu FrmMain::trayMenu() const {
 void FrmMain::trayIcon_Callback(WPARAM anchor, LPARAM event) {
     switch (LOWORD(event)) {
     case WM_CONTEXTMENU: {
+        showStartWithWindows();
         const win::Menu menu = trayMenu();
         if (deps_.showTrayMenu) return deps_.showTrayMenu(menu.get(), win::iconAnchor(anchor));
         return win::showIconMenu(hwnd(), menu.get(), win::iconAnchor(anchor));

@@ -4,6 +4,7 @@
 
 #include "app/command_line_run.h"
 #include "app/frmMain.h"
+#include "app/start_with_windows.h"
 #include "core/app_info.h"
 #include "macro/file_dialogs.h"
 #include "macro/frmMacro.h"
@@ -47,9 +48,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
 
     // Closing the main window ends the process at once: other windows, timers and a playing
     // macro go with it, without their own closing handling.
-    wp::app::FrmMain main(
-        {settings, pointer, [] { ExitProcess(0); }, [&macro] { macro.show(); }, nullptr, {}, [&macro] { macro.stopRun(); }});
-    if (!main.open(showCommand)) return 1;
+    wp::win::RegistrySettings startStore = wp::app::userStartStore();
+    wp::app::FrmMain main({settings, pointer, [] { ExitProcess(0); }, [&macro] { macro.show(); }, nullptr, {},
+                           [&macro] { macro.stopRun(); }, &startStore});
+    const bool inTray = std::get<wp::cli::OpenWindows>(commandLine).inTray;
+    if (!main.open(inTray ? SW_HIDE : showCommand)) return 1;
+    // With no notification area (yet) the window waits on the taskbar instead, never out of reach.
+    if (inTray && !main.trayIcon.shown()) ShowWindow(main.hwnd(), SW_SHOWMINNOACTIVE);
     mainWindow = main.hwnd();
     shownMain = &main;
     return wp::win::runMessageLoop();

@@ -102,6 +102,9 @@ template <class Result> CommandLine widen(std::variant<Result, BadCommandLine> r
 
 CommandLine readCommandLine(const std::vector<std::string>& arguments) {
     if (arguments.empty()) return OpenWindows{};
+    // Each goes alone: they are written by the program and its installer, not by hand.
+    if (arguments.size() == 1 && arguments[0] == "--tray") return OpenWindows{true};
+    if (arguments.size() == 1 && arguments[0] == "--remove-start-with-windows") return RemoveStartWithWindows{};
     Given given;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
@@ -142,6 +145,7 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
             known = true;
         }
         if (known) continue;
+        if (option == "--tray" || option == "--remove-start-with-windows") return bad(option + " goes alone.");
         if (option.rfind("-", 0) == 0 || option.rfind("/", 0) == 0) return bad("Unknown option '" + option + "'.");
         return bad("Unexpected argument '" + option + "'.");
     }
@@ -190,6 +194,11 @@ std::string_view usageText() {
            "      mouse or keyboard within the last period.\n"
            "      The display and the system stay awake; an\n"
            "      icon in the notification area offers Stop.\n"
+           "  Wanderpoint.exe --tray\n"
+           "      opens the windows with the main window in\n"
+           "      the notification area, as Start with Windows.\n"
+           "  Wanderpoint.exe --remove-start-with-windows\n"
+           "      stops Wanderpoint from starting with Windows.\n"
            "  Wanderpoint.exe --help\n"
            "      prints this text.\n"
            "Numbers take a full stop for fractions (0.5).\n"

@@ -11,8 +11,14 @@
 
 namespace wp::cli {
 
-// No arguments: the windows, as always.
-struct OpenWindows {};
+// No arguments: the windows, as always. --tray (how a start with Windows runs it): the main
+// window starts hidden, with its icon in the notification area.
+struct OpenWindows {
+    bool inTray = false;
+};
+
+// Deletes the value that starts the program with Windows; the uninstall runs it.
+struct RemoveStartWithWindows {};
 
 struct ShowHelp {};
 
@@ -53,7 +59,8 @@ struct BadCommandLine {
     std::string message;
 };
 
-using CommandLine = std::variant<OpenWindows, ShowHelp, PlayMacro, RecordMacro, RunSwitching, BadCommandLine>;
+using CommandLine =
+    std::variant<OpenWindows, ShowHelp, PlayMacro, RecordMacro, RunSwitching, BadCommandLine, RemoveStartWithWindows>;
 
 // The arguments after the program's name. Numbers are written with a full stop, whatever the
 // user's locale, so that a script means the same on every machine.

@@ -34,4 +34,10 @@ void RegistrySettings::write(const std::wstring& section, const std::wstring& ke
                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
+bool RegistrySettings::erase(const std::wstring& section, const std::wstring& key) {
+    const std::wstring path = base_ + L"\\" + section;
+    const LSTATUS status = RegDeleteKeyValueW(root_, path.c_str(), key.c_str());
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
 } // namespace wp::win

@@ -32,6 +32,8 @@ public:
     explicit RegistrySettings(std::wstring base, HKEY root = HKEY_CURRENT_USER);
     std::optional<std::wstring> find(const std::wstring& section, const std::wstring& key) override;
     void write(const std::wstring& section, const std::wstring& key, const std::wstring& value) override;
+    // Deletes the value; false only when it is still there.
+    bool erase(const std::wstring& section, const std::wstring& key);
 
 private:
     HKEY root_;

@@ -12,7 +12,8 @@ using Args = std::vector<std::string>;
 
 static std::string describe(const wp::cli::CommandLine& line) {
     std::ostringstream out;
-    if (std::holds_alternative<wp::cli::OpenWindows>(line)) out << "windows";
+    if (const auto* windows = std::get_if<wp::cli::OpenWindows>(&line)) out << (windows->inTray ? "tray" : "windows");
+    if (std::holds_alternative<wp::cli::RemoveStartWithWindows>(line)) out << "forget start";
     if (std::holds_alternative<wp::cli::ShowHelp>(line)) out << "help";
     if (const auto* play = std::get_if<wp::cli::PlayMacro>(&line))
         out << "play " << play->file << " x" << play->times.value_or(0) << " at " << play->speed.value_or(-1);
@@ -30,6 +31,9 @@ static std::string describe(const wp::cli::CommandLine& line) {
 TEST(CommandLine, ReadsWhatToDoOrSaysWhatIsWrong) {
     const std::pair<Args, std::vector<const char*>> cases[] = {
         {{}, {"windows"}}, {{"--play", "a.cmd", "/?"}, {"help"}}, {{"-h"}, {"help"}}, {{"--help"}, {"help"}},
+        {{"--tray"}, {"tray"}}, {{"--remove-start-with-windows"}, {"forget start"}},
+        {{"--play", "a", "--tray"}, {"bad: ", "--tray"}},
+        {{"--remove-start-with-windows", "--tray"}, {"bad: ", "--remove-start-with-windows"}},
         {{"--times", "1", "--play", "C:\\a b.cmd"}, {"play C:\\a b.cmd x1 at -1"}},
         {{"--play", "a", "--times", "4294967295", "--speed", "0"}, {"play a x4294967295 at 0"}},
         {{"--speed", "0.1", "--play", "a"}, {"play a x0 at 0.1"}}, {{"--play", "a", "--speed", "100"}, {"play a x0 at 100"}},

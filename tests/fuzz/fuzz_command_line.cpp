@@ -10,7 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < size; ++i)
         data[i] == 0 ? arguments.emplace_back() : arguments.back() += static_cast<char>(data[i]);
     const auto line = wp::cli::readCommandLine(arguments);
-    bool sound = std::holds_alternative<wp::cli::OpenWindows>(line) == arguments.empty();
+    const bool windows = arguments.empty() || arguments == std::vector<std::string>{"--tray"};
+    bool sound = std::holds_alternative<wp::cli::OpenWindows>(line) == windows;
     if (const auto* bad = std::get_if<wp::cli::BadCommandLine>(&line)) sound &= !bad->message.empty();
     if (const auto* play = std::get_if<wp::cli::PlayMacro>(&line)) sound &= play->times.value_or(1) >= 1;
     if (const auto* run = std::get_if<wp::cli::RunSwitching>(&line)) {
