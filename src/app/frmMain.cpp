@@ -271,6 +271,41 @@ void FrmMain::holdAwake(bool awake) {
     win::keepAwake(deps_.executionState ? *deps_.executionState : systemState, awake);
 }
 
+void FrmMain::timerTicked(WPARAM id) {
+    if (id == timer1Id) Timer1_Timer();
+    else if (id == timer2Id) Timer2_Timer();
+    else if (id == releasePollId) releasePoll_Timer();
+}
+
+// The grey status line.
+LRESULT FrmMain::statusLineColours(HDC dc) {
+    SetTextColor(dc, RGB(128, 128, 128));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+// The control that had the focus gets it back when the window is active again; true when it did.
+bool FrmMain::keepFocusAcrossActivation(bool active) {
+    if (!active) {
+        const HWND focus = GetFocus();
+        focusedControl_ = IsChild(hwnd(), focus) ? focus : nullptr;
+        return false;
+    }
+    if (!focusedControl_ || !IsChild(hwnd(), focusedControl_)) return false;
+    SetFocus(focusedControl_);
+    return true;
+}
+
+// The timers, the input watch, the display kept awake and the icon go with the window.
+void FrmMain::letGoOfTheSystem() {
+    Timer1.setEnabled(false);
+    Timer2.setEnabled(false);
+    releasePoll.setEnabled(false);
+    inputWatch_.reset();
+    holdAwake(false);
+    trayIcon.remove();
+}
+
 LRESULT FrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (const auto handled = form_.handle(message, wParam, lParam)) return *handled;
     if (message == win::NotifyIcon::taskbarCreatedMessage()) {
@@ -284,12 +319,7 @@ LRESULT FrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         trayIcon_Callback(wParam, lParam);
         return 0;
     case WM_TIMER:
-        if (wParam == timer1Id)
-            Timer1_Timer();
-        else if (wParam == timer2Id)
-            Timer2_Timer();
-        else if (wParam == releasePollId)
-            releasePoll_Timer();
+        timerTicked(wParam);
         return 0;
     case WM_SYSCOMMAND:
         if (systemMenuCommand(static_cast<UINT>(wParam & 0xFFF0))) return 0;
@@ -300,12 +330,7 @@ LRESULT FrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case DM_GETDEFID:
         return MAKELRESULT(ids::Command3, DC_HASDEFID);
     case WM_CTLCOLORSTATIC:
-        if (reinterpret_cast<HWND>(lParam) == control(ids::info)) {
-            const HDC dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, RGB(128, 128, 128));
-            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-        }
+        if (reinterpret_cast<HWND>(lParam) == control(ids::info)) return statusLineColours(reinterpret_cast<HDC>(wParam));
         break;
     case WM_SIZE:
         // Hidden only while the icon can bring it back.
@@ -313,13 +338,7 @@ LRESULT FrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Form_Resize();
         return 0;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            const HWND focus = GetFocus();
-            focusedControl_ = IsChild(hwnd(), focus) ? focus : nullptr;
-        } else if (focusedControl_ && IsChild(hwnd(), focusedControl_)) {
-            SetFocus(focusedControl_);
-            return 0;
-        }
+        if (keepFocusAcrossActivation(LOWORD(wParam) != WA_INACTIVE)) return 0;
         break;
     case WM_PAINT: {
         {
@@ -339,12 +358,7 @@ LRESULT FrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam) SaveSettings();
         return 0;
     case WM_DESTROY:
-        Timer1.setEnabled(false);
-        Timer2.setEnabled(false);
-        releasePoll.setEnabled(false);
-        inputWatch_.reset();
-        holdAwake(false);
-        trayIcon.remove();
+        letGoOfTheSystem();
         return 0;
     default:
         break;

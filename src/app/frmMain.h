@@ -113,6 +113,10 @@ private:
     void LoadSettings();
     void SaveSettings();
 
+    void timerTicked(WPARAM id);
+    LRESULT statusLineColours(HDC dc);
+    bool keepFocusAcrossActivation(bool active);
+    void letGoOfTheSystem();
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     static std::wstring statusLine(std::int32_t seconds, int position, const std::wstring& x, const std::wstring& y);
     win::FormDesign design();

@@ -93,6 +93,19 @@ std::variant<RecordMacro, BadCommandLine> readRecord(const Given& given) {
     return record;
 }
 
+// Options that go only with another, or not together.
+std::optional<BadCommandLine> wrongCombination(const Given& given) {
+    if ((given.play ? 1 : 0) + (given.record ? 1 : 0) + (given.positions ? 1 : 0) > 1)
+        return bad("Give one of --play, --record and --switch.");
+    if ((given.times || given.speed) && !given.play)
+        return bad(std::string(given.times ? "--times" : "--speed") + " goes with --play.");
+    if (given.forValue && !given.positions && !given.record) return bad("--for goes with --switch or --record.");
+    if (given.noKeys && !given.record) return bad("--no-keys goes with --record.");
+    if ((given.every || given.whenIdle) && !given.positions)
+        return bad(std::string(given.every ? "--every" : "--when-idle") + " goes with --switch.");
+    return std::nullopt;
+}
+
 template <class Result> CommandLine widen(std::variant<Result, BadCommandLine> read) {
     if (auto* result = std::get_if<Result>(&read)) return std::move(*result);
     return std::get<BadCommandLine>(std::move(read));
@@ -151,14 +164,7 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
     }
 
     if (given.help) return ShowHelp{};
-    if ((given.play ? 1 : 0) + (given.record ? 1 : 0) + (given.positions ? 1 : 0) > 1)
-        return bad("Give one of --play, --record and --switch.");
-    if ((given.times || given.speed) && !given.play)
-        return bad(std::string(given.times ? "--times" : "--speed") + " goes with --play.");
-    if (given.forValue && !given.positions && !given.record) return bad("--for goes with --switch or --record.");
-    if (given.noKeys && !given.record) return bad("--no-keys goes with --record.");
-    if ((given.every || given.whenIdle) && !given.positions)
-        return bad(std::string(given.every ? "--every" : "--when-idle") + " goes with --switch.");
+    if (const auto wrong = wrongCombination(given)) return *wrong;
     if (given.play) return widen(readPlay(given));
     if (given.record) return widen(readRecord(given));
     if (!given.positions) return bad("Nothing to do: give --play, --record or --switch.");

@@ -24,7 +24,7 @@ public:
     // Where the run stands, told as each entry is about to play.
     virtual void showProgress(const struct RunProgress&) {}
 
-    // lButton: 0 the left button, 1 the right one, 2 the middle one.
+    // lButton: 0 the primary button (a left click), 1 the secondary one, 2 the middle one.
     virtual void singleClick(std::int32_t lButton) = 0;
     virtual void doubleClick(std::int32_t lButton) = 0;
     virtual void moveTo(std::int32_t x, std::int32_t y) = 0;

@@ -166,7 +166,8 @@ TEST(MouseControl, ClicksArriveAsPressReleasePairsAndDoubleClicks) {
     MSLLHOOKSTRUCT press{{250, 250}};
     wp::win::RecordingHooks::mouseHook(HC_ACTION, WM_LBUTTONDOWN, reinterpret_cast<LPARAM>(&press));
     const auto taken = hooks.take();
-    EXPECT_TRUE(taken.size() == 1 && taken[0].button == wp::macro::RecordedButton::Right) << "the secondary button";
+    const auto* taken0 = taken.size() == 1 ? std::get_if<wp::macro::ButtonEvent>(&taken[0]) : nullptr;
+    EXPECT_TRUE(taken0 && taken0->button == wp::macro::RecordedButton::Right) << "the secondary button";
 }
 
 // Saving over a file keeps its hidden attribute, and a reader that holds it for a moment without
@@ -222,7 +223,8 @@ TEST(RecordingHooks, SeeEveryClickWhileTheirOwnerIsBlockedAndEndWithIt) {
     EXPECT_TRUE(CreateProcessW(nullptr, clicks, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &xdotool));
     CloseHandle(xdotool.hThread), CloseHandle(xdotool.hProcess), Sleep(2000);
     std::vector<std::pair<wp::macro::RecordedButton, bool>> seen; // the button, pressed
-    for (const auto& event : hooks->take()) seen.emplace_back(event.button, event.down);
+    for (const auto& event : hooks->take())
+        if (const auto* click = std::get_if<wp::macro::ButtonEvent>(&event)) seen.emplace_back(click->button, click->down);
     using enum wp::macro::RecordedButton;
     EXPECT_EQ(decltype(seen)({{Left, true}, {Left, false}, {Right, true}, {Right, false}, {Left, true}, {Left, false}}), seen);
     hooks.reset();
