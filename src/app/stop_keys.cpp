@@ -1,19 +1,12 @@
 #include "app/stop_keys.h"
 
+#include "win/key_input.h"
+
 namespace wp::app {
 namespace {
 
 std::uint16_t keyState(int vk) {
     return static_cast<std::uint16_t>(GetAsyncKeyState(vk));
-}
-
-bool down(int vk) {
-    return (keyState(vk) & 0x8000u) != 0;
-}
-
-unsigned modifiersDown() {
-    return (down(VK_CONTROL) ? macro::modCtrl : 0u) | (down(VK_MENU) ? macro::modAlt : 0u) |
-           (down(VK_SHIFT) ? macro::modShift : 0u) | (down(VK_LWIN) || down(VK_RWIN) ? macro::modWin : 0u);
 }
 
 } // namespace
@@ -40,7 +33,7 @@ StopKeys::~StopKeys() {
 
 void StopKeys::poll() {
     for (Watch& watch : watches_)
-        if (watch.press.pressed(keyState(watch.vk)) && (!watch.modifiers || *watch.modifiers == modifiersDown()))
+        if (watch.press.pressed(keyState(watch.vk)) && (!watch.modifiers || *watch.modifiers == win::heldModifiers(GetAsyncKeyState)))
             stop_ = true;
 }
 

@@ -274,25 +274,19 @@ void FrmMacro::optCommands_Click(int index) {
     PendingCommand = command ? win::toWide(*command) : std::wstring();
 }
 
-void FrmMacro::txtX_Change() {
-    optCommands_Click(optMove);
-    selectOption(optMove);
+// Typing into a box composes its option's command and selects the option.
+void FrmMacro::boxChanged(int option) {
+    optCommands_Click(option);
+    selectOption(option);
 }
 
-void FrmMacro::txtY_Change() {
-    optCommands_Click(optMove);
-    selectOption(optMove);
-}
+void FrmMacro::txtX_Change() { boxChanged(optMove); }
 
-void FrmMacro::txtSleep_Change() {
-    optCommands_Click(optWait);
-    selectOption(optWait);
-}
+void FrmMacro::txtY_Change() { boxChanged(optMove); }
 
-void FrmMacro::txtTimes_Change() {
-    optCommands_Click(optRepeat);
-    selectOption(optRepeat);
-}
+void FrmMacro::txtSleep_Change() { boxChanged(optWait); }
+
+void FrmMacro::txtTimes_Change() { boxChanged(optRepeat); }
 
 int FrmMacro::selectedOption() const {
     for (int i = 0; i < optionCount; ++i)

@@ -123,6 +123,7 @@ private:
     void laidOut();
     void optionClicked(int index);
     void selectOption(int index);
+    void boxChanged(int option);
     int selectedOption() const;
     void addEntry(const std::wstring& text);
     bool moveFocusInTabOrder(bool backwards);

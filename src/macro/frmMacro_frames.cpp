@@ -38,14 +38,8 @@ std::vector<FormRow> FrmMacro::keyboardRows() {
     // clang-format on
 }
 
-void FrmMacro::txtKey_Change() {
-    optCommands_Click(optKey);
-    selectOption(optKey);
-}
+void FrmMacro::txtKey_Change() { boxChanged(optKey); }
 
-void FrmMacro::txtText_Change() {
-    optCommands_Click(optText);
-    selectOption(optText);
-}
+void FrmMacro::txtText_Change() { boxChanged(optText); }
 
 } // namespace wp::macro

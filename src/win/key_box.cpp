@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "core/key_names.h"
+#include "win/key_input.h"
 #include "win/text.h"
 
 namespace wp::win {
@@ -15,8 +16,7 @@ bool held(int vk) {
 }
 
 unsigned modifiersHeld() {
-    return (held(VK_CONTROL) ? macro::modCtrl : 0u) | (held(VK_MENU) ? macro::modAlt : 0u) |
-           (held(VK_SHIFT) ? macro::modShift : 0u) | (held(VK_LWIN) || held(VK_RWIN) ? macro::modWin : 0u);
+    return heldModifiers(GetKeyState);
 }
 
 bool isKeyDown(UINT message) {

@@ -27,6 +27,12 @@ bool sendKeyStrokes(const std::vector<macro::KeyStroke>& strokes) {
     return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != 0;
 }
 
+unsigned heldModifiers(SHORT(WINAPI* keyState)(int)) {
+    const auto held = [keyState](int vk) { return keyState(vk) < 0; };
+    return (held(VK_CONTROL) ? macro::modCtrl : 0u) | (held(VK_MENU) ? macro::modAlt : 0u) |
+           (held(VK_SHIFT) ? macro::modShift : 0u) | (held(VK_LWIN) || held(VK_RWIN) ? macro::modWin : 0u);
+}
+
 void turnWheel(int notches) {
     constexpr int most = INT_MAX / WHEEL_DELTA;
     INPUT input{};
