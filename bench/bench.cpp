@@ -8,11 +8,14 @@
 //   bench --files     the file shapes alone
 //   bench --hook [events]   the recording's hook alone
 //   bench --typing [characters]   typing alone
+//   bench --startup [runs] [another Wanderpoint.exe]   start-up alone, in three rounds
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -62,6 +65,11 @@ int main(int argc, char** argv) {
     }
     if (argc > 1 && std::string_view(argv[1]) == "--hook") {
         benchRecordingHook(argc > 2 ? std::atoi(argv[2]) : 2000);
+        return 0;
+    }
+    if (argc > 1 && std::string_view(argv[1]) == "--startup") {
+        const std::wstring other = argc > 3 ? std::wstring(argv[3], argv[3] + std::strlen(argv[3])) : L"";
+        benchStartUp(argc > 2 ? std::atoi(argv[2]) : 9, 3, other.c_str());
         return 0;
     }
     if (argc > 1 && std::string_view(argv[1]) == "--typing") {
@@ -116,7 +124,7 @@ int main(int argc, char** argv) {
     DestroyWindow(ticker);
 
     benchSwitchTimer(100);
-    benchStartUp(11);
+    benchStartUp(9, 3);
     benchMacroWindow(argc > 3 ? std::atoi(argv[3]) : 10'000, argc > 4 ? std::atoi(argv[4]) : 100'000);
     benchRecordingHook(2000);
     benchTyping(1000);

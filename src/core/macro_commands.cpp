@@ -39,6 +39,16 @@ std::string repeatCommand(std::string_view times) {
     return "RPT " + std::to_string(static_cast<std::uint32_t>(std::min(std::floor(count.value), 4294967295.0)));
 }
 
+// A fraction of a notch rounds to the nearest; a turn of none is no command at all.
+std::optional<std::string> composeWheel(std::string_view notches) {
+    const Parsed<double> value = leadingNumberValue(notches);
+    if (!value) return std::nullopt;
+    const double most = 9999; // what the box holds
+    const double rounded = roundHalfEven(std::clamp(value.value, -most, most));
+    if (rounded == 0) return std::nullopt;
+    return wheelCommand(static_cast<int>(rounded));
+}
+
 } // namespace
 
 std::optional<std::string> composeCommand(int option, const CommandInputs& inputs, char decimalSeparator) {
@@ -67,6 +77,8 @@ std::optional<std::string> composeCommand(int option, const CommandInputs& input
     case optText:
         if (inputs.text.empty()) return std::nullopt;
         return textCommand(inputs.text);
+    case optWheel:
+        return composeWheel(inputs.notches);
     default:
         return std::nullopt;
     }

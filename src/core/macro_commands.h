@@ -23,6 +23,7 @@ enum CommandOption : int {
     optMiddleDoubleClick = 8,
     optKey = 9,
     optText = 10,
+    optWheel = 11,
 };
 
 // The texts of the boxes that the move and wait commands are built from.
@@ -33,10 +34,11 @@ struct CommandInputs {
     std::string_view key;   // the "Press key" box: a chord's text
     std::string_view text;  // the "Type text" box, UTF-8
     std::string_view times; // the repeat's "times" box: blank plays until stopped
+    std::string_view notches; // the wheel's box: whole notches, negative towards the user
 };
 
 // The command that the option composes; nothing for an index outside the array, a key box that
-// names no key, or an empty text. A times box that holds no count from 1 up gives "RPT 1": a list
+// names no key, an empty text, or a wheel box without a number of notches other than 0. A times box that holds no count from 1 up gives "RPT 1": a list
 // plays at least once, and no mistyped count plays for ever.
 std::optional<std::string> composeCommand(int option, const CommandInputs& inputs, char decimalSeparator);
 

@@ -25,7 +25,7 @@ namespace {
 constexpr int clientWidth96 = 443;
 // The design's 214, with room below the wait box for the repeat's times box and, below that, for
 // the keyboard's frames.
-constexpr int clientHeight96 = 320;
+constexpr int clientHeight96 = 328;
 constexpr int frameLeft = 272;
 constexpr int frameTop = 80;
 // Overlapping controls must not paint over the one stacked above them.
@@ -35,7 +35,7 @@ constexpr DWORD optionStyle = clip | WS_TABSTOP | BS_RADIOBUTTON;
 constexpr DWORD editStyle = clip | WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL;
 constexpr DWORD labelStyle = clip | WS_GROUP | SS_LEFT | SS_NOPREFIX;
 
-constexpr int optionCount = optText + 1;
+constexpr int optionCount = optWheel + 1;
 constexpr int mouseLeft96 = 416; // the mouse control component, at the top right
 constexpr int mouseTop96 = 8;
 constexpr int secondsMaxChars = 3;
@@ -188,7 +188,7 @@ void FrmMacro::createControls() {
     form_.create(design());
     // The wait box lies over the right end of its option and must take the clicks there; the
     // frame lies under what it holds. Tab order does not follow from this: see moveFocusInTabOrder.
-    for (const int box : {ids::txtSleep, ids::txtTimes})
+    for (const int box : {ids::txtSleep, ids::txtTimes, ids::txtWheel})
         SetWindowPos(control(box), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     for (const int frame : {ids::Frame1, ids::FramePressKey, ids::FrameTypeText})
         SetWindowPos(control(frame), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -211,7 +211,7 @@ void FrmMacro::createControls() {
     form_.layout();
 }
 
-// The wait and times boxes stand after their option's text, which a wider font can push under
+// The wait, times and wheel boxes stand after their option's text, which a wider font can push under
 // them. The X and Y boxes show the widest coordinate whole; the window grows by what they need.
 void FrmMacro::laidOut() {
     const int wider = win::growBoxesInRow({control(ids::txtX), control(ids::Label2), control(ids::txtY),
@@ -229,6 +229,7 @@ void FrmMacro::laidOut() {
     };
     afterText(optWait, {ids::txtSleep});
     afterText(optRepeat, {ids::txtTimes, ids::lblTimes});
+    afterText(optWheel, {ids::txtWheel, ids::lblNotches});
 }
 
 void FrmMacro::Form_Load() {
@@ -269,8 +270,9 @@ void FrmMacro::optCommands_Click(int index) {
     const std::string seconds = win::toUtf8(txtSleep.text());
     const std::string times = win::toUtf8(txtTimes.text());
     const std::string key = win::toUtf8(txtKey.text()), text = win::toUtf8(txtText.text());
+    const std::string notches = win::toUtf8(txtWheel.text());
     // An empty key or text box composes nothing, and Add then adds nothing.
-    const auto command = composeCommand(index, {x, y, seconds, key, text, times}, decimalSeparator_);
+    const auto command = composeCommand(index, {x, y, seconds, key, text, times, notches}, decimalSeparator_);
     PendingCommand = command ? win::toWide(*command) : std::wstring();
 }
 

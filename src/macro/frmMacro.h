@@ -62,7 +62,7 @@ public:
 
     std::vector<std::wstring> entries() const;
 
-    win::TextBox txtX, txtY, txtSleep, txtTimes, txtKey, txtText;
+    win::TextBox txtX, txtY, txtSleep, txtTimes, txtKey, txtText, txtWheel;
     win::CheckBox ChkShowHelper;
     win::WindowTimer tmrCheckShortcuKey{shortcutTimerId};
     FileDialogComponent Cmdg;
@@ -86,6 +86,7 @@ private:
     void txtTimes_Change();
     void txtKey_Change();
     void txtText_Change();
+    void txtWheel_Change();
     void cmdAddCmd_Click();
     void cmdRemoveCmd_Click();
     void cmdRun_Click();

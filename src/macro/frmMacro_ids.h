@@ -24,6 +24,8 @@ enum : int {
     txtKey,
     FrameTypeText,
     txtText,
+    txtWheel,
+    lblNotches,
     mnuNew = 540,
     mnuOpen,
     mnuSave,

@@ -17,7 +17,7 @@ constexpr int lockedControls[] = {
     ids::optionId(5),  ids::optionId(6), ids::Frame1,      ids::Label1,         ids::txtX,         ids::Label2,
     ids::txtY,         ids::ChkShowHelper, ids::Image1,    ids::txtSleep,       ids::txtTimes,     ids::lblTimes,
     ids::optionId(7),  ids::optionId(8), ids::optionId(9), ids::FramePressKey,  ids::txtKey,       ids::optionId(10),
-    ids::FrameTypeText, ids::txtText,
+    ids::FrameTypeText, ids::txtText, ids::optionId(11), ids::txtWheel, ids::lblNotches,
 };
 
 } // namespace

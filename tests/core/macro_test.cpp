@@ -86,6 +86,8 @@ TEST(MacroEntries, PlayAsTheirCodeAndNumbersSayInTheLocaleAlsoWhenComposedFromTh
         {optWait, {"1", "2"}, '.', "wait 0"}, {optWait, {"", "", ".5"}, ',', "wait 500"},
         {optWait, {"", "", "2,5"}, ',', "wait 2000"}, // the box's number is read with the full stop
         {optWait, {"", "", "1e999"}, '.', "wait 0"}, {optMove, {"1e999", "2"}, ',', "move 0,2"},
+        {optWheel, {.notches = "-3"}, '.', "wheel -3"}, {optWheel, {.notches = "2.5x"}, ',', "wheel 2"},
+        {optWheel, {.notches = "12345"}, '.', "wheel 9999"},
     };
     for (const auto& [option, boxes, separator, action] : composed) {
         const auto text = composeCommand(option, boxes, separator);
@@ -100,7 +102,8 @@ TEST(MacroEntries, PlayAsTheirCodeAndNumbersSayInTheLocaleAlsoWhenComposedFromTh
         EXPECT_EQ(command, composeCommand(optRepeat, {.times = times}, '.')) << times;
     for (int option = 0; option < optRepeat; ++option) EXPECT_TRUE(composeCommand(option, {}, '.')) << option;
     EXPECT_FALSE(composeCommand(-1, {}, '.'));
-    EXPECT_FALSE(composeCommand(optText + 1, {}, '.'));
+    for (const char* notches : {"", "0", "0.4", "x"}) EXPECT_FALSE(composeCommand(optWheel, {.notches = notches}, '.'));
+    EXPECT_FALSE(composeCommand(optWheel + 1, {}, '.'));
 }
 
 // A jump puts the pointer there first, then counts as the user's input, so the idle timer restarts after it.

@@ -122,8 +122,9 @@ TEST_F(MacroWindow, TheKeyAndTextBoxesComposeWhatTheyHold) {
     keys[VK_CONTROL] = 0x80, SetKeyboardState(keys), SetFocus(control(ids::txtKey)), pressKey('S');
     keys[VK_CONTROL] = 0, SetKeyboardState(keys), click(ids::cmdAddCmd);
     type(ids::txtText, L"h\u00e9, \"x\""), click(ids::cmdAddCmd), type(ids::txtText, L""), click(ids::cmdAddCmd);
-    add(optMiddleClick), add(optMiddleDoubleClick);
-    EXPECT_EQ((std::vector<std::wstring>{L"KEY F5", L"KEY Tab", L"KEY Ctrl+S", L"TXT h\u00e9, \"x\"", L"MCK", L"MDC"}),
+    add(optMiddleClick), add(optMiddleDoubleClick), type(ids::txtWheel, L"-3"), click(ids::cmdAddCmd);
+    EXPECT_EQ((std::vector<std::wstring>{L"KEY F5", L"KEY Tab", L"KEY Ctrl+S", L"TXT h\u00e9, \"x\"", L"MCK", L"MDC",
+                                         L"WHL -3"}),
               macro.entries()) << "an empty text composes nothing";
 }
 
