@@ -1,13 +1,12 @@
 #include "about/frmAbout.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <string>
 
 #include "about/frmAbout_ids.h"
 #include "core/version_text.h"
 #include "res/resource.h"
+#include "win/common_controls.h"
 #include "win/controls.h"
 #include "win/text.h"
 
@@ -140,8 +139,7 @@ win::FormDesign FrmAbout::design() {
 }
 
 void FrmAbout::createControls() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
+    win::initCommonControls(ICC_WIN95_CLASSES);
     picCont.create(hwnd(), ids::picCont, backColour);
     win::placeControl(picCont.hwnd(), picContRect, dpi());
     form_.create(design());

@@ -2,9 +2,8 @@
 // the focus, Esc (and Enter elsewhere) closes the window.
 #include "about/frmAbout.h"
 
-#include <commctrl.h>
-
 #include "about/frmAbout_ids.h"
+#include "win/common_controls.h"
 
 namespace wp::about {
 namespace ids = about_ids;
@@ -28,12 +27,12 @@ LRESULT CALLBACK linkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam,
     switch (message) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
-        const LRESULT result = DefSubclassProc(link, message, wParam, lParam);
+        const LRESULT result = win::defSubclassProc(link, message, wParam, lParam);
         repaintUnder(link);
         return result;
     }
     case WM_PAINT: {
-        const LRESULT result = DefSubclassProc(link, message, wParam, lParam);
+        const LRESULT result = win::defSubclassProc(link, message, wParam, lParam);
         if (GetFocus() == link) {
             RECT r{};
             GetClientRect(link, &r);
@@ -47,12 +46,12 @@ LRESULT CALLBACK linkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam,
         return result;
     }
     case WM_NCDESTROY:
-        RemoveWindowSubclass(link, &linkProc, linkSubclassId);
+        win::removeWindowSubclass(link, &linkProc, linkSubclassId);
         break;
     default:
         break;
     }
-    return DefSubclassProc(link, message, wParam, lParam);
+    return win::defSubclassProc(link, message, wParam, lParam);
 }
 
 } // namespace
@@ -61,7 +60,7 @@ void FrmAbout::makeLinksKeyboardReachable() {
     for (const int id : {ids::lblWeb, ids::lblEmail}) {
         const HWND link = control(id);
         SetWindowLongPtrW(link, GWL_STYLE, GetWindowLongPtrW(link, GWL_STYLE) | WS_TABSTOP);
-        SetWindowSubclass(link, &linkProc, linkSubclassId, 0);
+        win::setWindowSubclass(link, &linkProc, linkSubclassId, 0);
     }
 }
 

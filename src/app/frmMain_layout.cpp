@@ -4,6 +4,7 @@
 #include "app/frmMain_ids.h"
 #include "markers/markers.h"
 #include "res/resource.h"
+#include "win/common_controls.h"
 #include "win/text.h"
 
 namespace wp::app {
@@ -94,6 +95,7 @@ bool FrmMain::open(int showCommand) {
     ClassInfo windowClass{L"WanderpointMain"};
     windowClass.icon = LoadIconW(win::appInstance(), MAKEINTRESOURCEW(IDI_WANDERPOINT));
     if (!create(windowClass, args)) return false;
+    win::initCommonControls(ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES); // see common_controls.h
 
     form_.attach(hwnd(), win::dpiOf(hwnd()));
     form_.sizeWindow({form_.dpi().scale(clientWidth96), form_.dpi().scale(clientHeight96)});

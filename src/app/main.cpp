@@ -1,7 +1,5 @@
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "app/command_line_run.h"
 #include "app/frmMain.h"
 #include "app/start_with_windows.h"
@@ -20,9 +18,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     const wp::cli::CommandLine commandLine = wp::cli::readCommandLine(wp::app::commandLineArguments());
     if (!std::holds_alternative<wp::cli::OpenWindows>(commandLine))
         return wp::app::runCommandLine(commandLine, settings);
-
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
 
     wp::win::SystemPointer pointer;
 

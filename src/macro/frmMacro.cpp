@@ -1,7 +1,5 @@
 #include "macro/frmMacro.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <initializer_list>
 #include <iterator>
@@ -11,6 +9,7 @@
 #include "core/play_speed.h"
 #include "macro/frmMacro_ids.h"
 #include "res/resource.h"
+#include "win/common_controls.h"
 #include "win/pointer_port.h"
 #include "win/text.h"
 
@@ -146,8 +145,7 @@ void FrmMacro::show(int showCommand) {
         SetForegroundWindow(hwnd());
         return;
     }
-    INITCOMMONCONTROLSEX common{sizeof common, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&common);
+    win::initCommonControls(ICC_BAR_CLASSES | ICC_STANDARD_CLASSES);
 
     // Each opening starts afresh; a run's leftovers from the last opening do not carry over.
     ++opening_;

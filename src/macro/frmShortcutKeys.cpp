@@ -1,7 +1,6 @@
 #include "macro/frmShortcutKeys.h"
 
-#include <commctrl.h>
-
+#include "win/common_controls.h"
 #include "win/pump.h"
 
 namespace wp::macro {
@@ -58,8 +57,7 @@ win::FormDesign FrmShortcutKeys::design() {
 }
 
 bool FrmShortcutKeys::load(HWND owner) {
-    INITCOMMONCONTROLSEX common{sizeof common, ICC_HOTKEY_CLASS};
-    InitCommonControlsEx(&common);
+    win::initCommonControls(ICC_HOTKEY_CLASS);
     CreateArgs args;
     args.title = caption;
     args.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;

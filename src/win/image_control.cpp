@@ -1,8 +1,8 @@
 #include "win/image_control.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
+#include "win/common_controls.h"
 #include "win/controls.h"
 #include "win/text.h"
 
@@ -28,8 +28,7 @@ bool ImageControl::create(const Args& args, Dpi dpi) {
 
 HWND ImageControl::toolTip() {
     if (tip_ || !hwnd()) return tip_.get();
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
+    initCommonControls(ICC_WIN95_CLASSES);
     // Not owned by the window: this control destroys it with itself, whatever goes first.
     tip_.reset(createToolTips(nullptr));
     addToolTip(tip_.get(), hwnd(), windowText(hwnd()).c_str()); // the tip is the control's text

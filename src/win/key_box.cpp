@@ -1,8 +1,7 @@
 #include "win/key_box.h"
 
-#include <commctrl.h>
-
 #include "core/key_names.h"
+#include "win/common_controls.h"
 #include "win/key_input.h"
 #include "win/text.h"
 
@@ -27,11 +26,11 @@ bool isKeyDown(UINT message) {
 
 void KeyBox::attach(HWND edit) {
     detach();
-    if (edit && SetWindowSubclass(edit, &KeyBox::proc, subclassId, reinterpret_cast<DWORD_PTR>(this))) edit_ = edit;
+    if (edit && setWindowSubclass(edit, &KeyBox::proc, subclassId, reinterpret_cast<DWORD_PTR>(this))) edit_ = edit;
 }
 
 void KeyBox::detach() {
-    if (edit_) RemoveWindowSubclass(edit_, &KeyBox::proc, subclassId);
+    if (edit_) removeWindowSubclass(edit_, &KeyBox::proc, subclassId);
     edit_ = nullptr;
 }
 
@@ -44,7 +43,7 @@ bool KeyBox::wants(const MSG& msg) const {
 LRESULT CALLBACK KeyBox::proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
     if (message == WM_NCDESTROY) {
         reinterpret_cast<KeyBox*>(self)->detach();
-        return DefSubclassProc(hwnd, message, wParam, lParam);
+        return defSubclassProc(hwnd, message, wParam, lParam);
     }
     return reinterpret_cast<KeyBox*>(self)->handle(message, wParam, lParam);
 }
@@ -64,7 +63,7 @@ LRESULT KeyBox::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         armed_ = false;
         break;
     case WM_LBUTTONDOWN: {
-        const LRESULT result = DefSubclassProc(edit_, message, wParam, lParam); // takes the focus
+        const LRESULT result = defSubclassProc(edit_, message, wParam, lParam); // takes the focus
         armed_ = true; // clicked: even Tab is the next key
         return result;
     }
@@ -99,7 +98,7 @@ LRESULT KeyBox::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         break;
     }
-    return DefSubclassProc(edit_, message, wParam, lParam);
+    return defSubclassProc(edit_, message, wParam, lParam);
 }
 
 } // namespace wp::win
