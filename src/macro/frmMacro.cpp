@@ -46,6 +46,7 @@ win::Menu createMenuBar() {
     win::Menu file(CreatePopupMenu());
     AppendMenuW(file.get(), MF_STRING, ids::mnuNew, L"&New");
     AppendMenuW(file.get(), MF_STRING, ids::mnuOpen, L"&Open");
+    AppendMenuW(file.get(), MF_STRING | MF_GRAYED, ids::mnuRecover, L"&Recover unsaved list");
     AppendMenuW(file.get(), MF_SEPARATOR, 0, nullptr);
     AppendMenuW(file.get(), MF_STRING, ids::mnuSave, L"&Save");
     AppendMenuW(file.get(), MF_SEPARATOR, 0, nullptr);
@@ -207,6 +208,7 @@ void FrmMacro::createControls() {
     SendMessageW(control(ids::Image1), STM_SETIMAGE, IMAGE_CURSOR, reinterpret_cast<LPARAM>(picture));
     form_.onCommand(ids::mnuNew, [this] { mnuNew_Click(); });
     form_.onCommand(ids::mnuOpen, [this] { mnuOpen_Click(); });
+    form_.onCommand(ids::mnuRecover, [this] { mnuRecover_Click(); });
     form_.onCommand(ids::mnuSave, [this] { mnuSave_Click(); });
     form_.onCommand(ids::mnuExit, [this] { mnuExit_Click(); });
     form_.onCommand(ids::mnuEnableF9, [this] { mnuEnableF9_Click(); });
@@ -256,6 +258,7 @@ void FrmMacro::Form_Load() {
 void FrmMacro::Form_Unload() {
     StopMacro = true;
     recording_.reset(); // what it has not settled goes with the list
+    keepUnsaved();
     deps_.marker.close();
 }
 
@@ -357,6 +360,11 @@ LRESULT FrmMacro::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_INITMENUPOPUP:
         enableEditItems(reinterpret_cast<HMENU>(wParam));
+        enableRecoverItem(reinterpret_cast<HMENU>(wParam));
+        return 0;
+    case WM_ENDSESSION:
+        // Log off or shut down: the process ends without the window's closing.
+        if (wParam) keepUnsaved();
         return 0;
     case WM_CLOSE:
         closeWindow();

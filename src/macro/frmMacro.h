@@ -62,6 +62,9 @@ public:
     void setY(const std::wstring& text) override;
 
     std::vector<std::wstring> entries() const;
+    // Writes a list changed since its last Open or Save to the unsaved file: when its window is closed,
+    // and by the main window before the process ends.
+    void keepUnsaved();
     // The Edit menu's items, between File and Options.
     static void appendEditMenu(HMENU bar);
     // Replaces the list as one step, as Open does with a file's.
@@ -119,6 +122,9 @@ private:
     bool copySelected();
     void cutSelected();
     void pasteEntries();
+    std::wstring unsavedFile() const;
+    void mnuRecover_Click();
+    void enableRecoverItem(HMENU menu);
 
     class ComponentClicks final : public ClickPort {
     public:

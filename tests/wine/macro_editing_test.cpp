@@ -119,4 +119,38 @@ TEST_F(MacroEditing, APasteIsReadAsAFileAndOpenIsUndone) {
     std::filesystem::remove(file);
 }
 
+// A list changed since its last Open or Save is kept as its window goes and recovered at a later opening
+// as a step; a saved or unchanged list leaves what was kept before alone.
+TEST_F(MacroEditing, AnUnsavedListIsKeptAsItsWindowGoesAndRecovered) {
+    const std::wstring kept = keptIn / L"unsaved.cmd";
+    const auto keptEntries = [&] { return openMacroFile(kept).entries; };
+    const auto recoverable = [&] { // as the File menu shows it
+        SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(GetMenu(window), 0)), 0);
+        return !(GetMenuState(GetMenu(window), ids::mnuRecover, MF_BYCOMMAND) & MF_GRAYED);
+    };
+    EXPECT_FALSE(recoverable());
+    const std::tuple<const char*, std::function<void()>> goings[] = {
+        {"closed", [&] { SendMessageW(window, WM_CLOSE, 0, 0); }},
+        {"the session's end", [&] { SendMessageW(window, WM_ENDSESSION, TRUE, 0); }},
+        {"the main window's close", [&] { macro.keepUnsaved(); }},
+    };
+    answers.assign(3, (keptIn / L"saved.cmd").wstring());
+    for (const auto& [name, going] : goings) {
+        std::filesystem::remove_all(keptIn), open(), setList({L"A", L"B"}), going();
+        EXPECT_EQ((Entries{L"A", L"B"}), keptEntries()) << name;
+        if (!macro.exists()) open();
+        setList({L"C"}), menu(ids::mnuSave), going();
+        EXPECT_EQ((Entries{L"A", L"B"}), keptEntries()) << name << ": a saved list leaves it alone";
+        if (!macro.exists()) open();
+        going();
+        EXPECT_EQ((Entries{L"A", L"B"}), keptEntries()) << name << ": an unchanged list leaves it alone";
+    }
+    SendMessageW(window, WM_CLOSE, 0, 0), open(), setList({L"D"});
+    ASSERT_TRUE(recoverable());
+    menu(ids::mnuRecover);
+    EXPECT_EQ((Entries{L"A", L"B"}), macro.entries());
+    key('Z', true);
+    EXPECT_EQ(Entries{L"D"}, macro.entries());
+}
+
 } // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -40,12 +41,16 @@ protected:
     SHORT held = 0; // what the poll of a held shortcut key reads
     std::vector<std::wstring> tips; // what the window told the notification icon
     MemorySettings settings;
+    // Where the window keeps an unsaved list: a folder of the test's, never the user's.
+    const std::filesystem::path keptIn =
+        std::filesystem::temp_directory_path() / ("wp-kept-" + std::to_string(GetCurrentProcessId()));
     RecordingPointer pointer;
     wp::mouse::Win32MousePlatform mousePlatform;
     FrmMacro macro{MacroWindowDeps{
         pointer, mousePlatform, *this, *this, [this](HWND, const std::wstring& text) { messages.push_back(text); },
         [] { return LoadIconW(nullptr, IDI_APPLICATION); },
-        [this](int) { return held; }, this, &settings, [this](const std::wstring& tip) { tips.push_back(tip); }}};
+        [this](int) { return held; }, this, &settings, [this](const std::wstring& tip) { tips.push_back(tip); },
+        keptIn.wstring()}};
     HWND window = nullptr;
 
     void SingleClick(std::int32_t button) override { log.push_back("single " + std::to_string(button)), onClick(); }
@@ -64,6 +69,10 @@ protected:
     }
 
     void SetUp() override { open(); }
+    void TearDown() override {
+        std::error_code none;
+        std::filesystem::remove_all(keptIn, none);
+    }
     void open() { macro.show(SW_SHOW), window = macro.hwnd(); }
     HWND control(int id) const { return macro.control(id); }
     bool enabled(int id) const { return IsWindowEnabled(control(id)) != FALSE; }
