@@ -151,8 +151,9 @@ void FrmMacro::setEntries(const std::vector<std::wstring>& entries) {
     edited(list_.replaceAll(std::move(texts)));
 }
 
+// Locked with Add: the menu item reaches it too.
 void FrmMacro::cmdInsert_Click() {
-    if (PendingCommand.empty()) return;
+    if (PendingCommand.empty() || !IsWindowEnabled(control(ids::cmdInsert))) return;
     takeSelection();
     edited(list_.insert(win::toUtf8(PendingCommand)));
 }

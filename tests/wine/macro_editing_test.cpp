@@ -153,4 +153,31 @@ TEST_F(MacroEditing, AnUnsavedListIsKeptAsItsWindowGoesAndRecovered) {
     EXPECT_EQ(Entries{L"D"}, macro.entries());
 }
 
+// At the window's scale and half as much again, every text shows whole and the list's buttons stand apart
+// from each other and the rest, within the window.
+TEST_F(MacroEditing, TheListsButtonsFitAtEachScale) {
+    const int buttons[] = {ids::lstCommand, ids::cmdAddCmd, ids::cmdInsert, ids::cmdRemoveCmd, ids::cmdMoveUp,
+                           ids::cmdMoveDown, ids::lblRunStatus, ids::cmdRun, ids::FramePressKey, ids::optionId(optKey)};
+    const auto placed = [&](int id) {
+        RECT r{};
+        GetWindowRect(control(id), &r), MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    for (const UINT dpi : {GetDpiForWindow(window), GetDpiForWindow(window) * 3 / 2}) {
+        RECT suggested{}, client{}, both{};
+        GetWindowRect(window, &suggested);
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        EXPECT_EQ(std::vector<std::string>{}, clippedTexts(descendants(window))) << dpi;
+        GetClientRect(window, &client);
+        for (const int a : buttons) {
+            const RECT ra = placed(a);
+            EXPECT_TRUE(ra.left >= 0 && ra.top >= 0 && ra.right <= client.right && ra.bottom <= client.bottom) << a;
+            for (const int b : buttons) {
+                const RECT rb = placed(b);
+                EXPECT_TRUE(a == b || !IntersectRect(&both, &ra, &rb)) << a << " and " << b << " at " << dpi;
+            }
+        }
+    }
+}
+
 } // namespace
