@@ -1,3 +1,4 @@
+#include <cstring>
 #include <filesystem>
 #include <tuple>
 
@@ -30,7 +31,7 @@ protected:
     void putOnClipboard(const std::wstring& text) {
         ASSERT_TRUE(OpenClipboard(window) && EmptyClipboard());
         const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-        wcscpy(static_cast<wchar_t*>(GlobalLock(memory)), text.c_str()), GlobalUnlock(memory);
+        std::memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t)), GlobalUnlock(memory);
         SetClipboardData(CF_UNICODETEXT, memory), CloseClipboard();
     }
     std::wstring clipboardText() {
