@@ -110,7 +110,8 @@ void FrmMacro::edited(const ListChange& change) {
 }
 
 // Only the entries that changed are put in the list box: one at a time it takes a long list seconds
-// to fill.
+// to fill. But each one taken out or put in moves all that follow it: many changed before many
+// others, and the whole list is put in anew.
 void FrmMacro::showList() {
     endChange(); // the entry being changed may stand elsewhere now
     const HWND list = control(ids::lstCommand);
@@ -119,6 +120,9 @@ void FrmMacro::showList() {
     const std::size_t shorter = std::min(now.size(), shown_.size());
     while (head < shorter && now[head] == shown_[head]) ++head;
     while (tail < shorter - head && now[now.size() - 1 - tail] == shown_[shown_.size() - 1 - tail]) ++tail;
+    // Moving an entry costs a small part of putting one in.
+    const std::size_t changed = shown_.size() + now.size() - 2 * (head + tail);
+    if (changed * tail > 100 * now.size()) head = tail = 0;
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     if (head == 0 && tail == 0) {
         std::size_t characters = 0;
@@ -126,7 +130,7 @@ void FrmMacro::showList() {
         SendMessageW(list, LB_RESETCONTENT, 0, 0);
         SendMessageW(list, LB_INITSTORAGE, now.size(), static_cast<LPARAM>(characters * sizeof(wchar_t)));
     } else {
-        for (std::size_t i = head; i < shown_.size() - tail; ++i) SendMessageW(list, LB_DELETESTRING, head, 0);
+        for (std::size_t i = shown_.size() - tail; i-- > head;) SendMessageW(list, LB_DELETESTRING, i, 0);
     }
     for (std::size_t i = head; i < now.size() - tail; ++i)
         SendMessageW(list, LB_INSERTSTRING, i, reinterpret_cast<LPARAM>(win::toWide(now[i]).c_str()));
