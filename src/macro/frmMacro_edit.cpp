@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "core/macro_commands.h"
 #include "macro/frmMacro.h"
@@ -56,9 +57,16 @@ void FrmMacro::routeEditCommands() {
 }
 
 void FrmMacro::enableEditItems(HMENU menu) {
-    EnableMenuItem(menu, ids::mnuUndo, MF_BYCOMMAND | (list_.canUndo() ? MF_ENABLED : MF_GRAYED));
-    EnableMenuItem(menu, ids::mnuRedo, MF_BYCOMMAND | (list_.canRedo() ? MF_ENABLED : MF_GRAYED));
-    EnableMenuItem(menu, ids::mnuInsert, MF_BYCOMMAND | (IsWindowEnabled(control(ids::cmdInsert)) ? MF_ENABLED : MF_GRAYED));
+    const bool selected = SendMessageW(control(ids::lstCommand), LB_GETSELCOUNT, 0, 0) > 0;
+    const std::pair<int, bool> items[] = {
+        {ids::mnuUndo, list_.canUndo()},    {ids::mnuRedo, list_.canRedo()},
+        {ids::mnuCut, selected},            {ids::mnuCopy, selected},
+        {ids::mnuPaste, IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE},
+        {ids::mnuInsert, IsWindowEnabled(control(ids::cmdInsert)) != FALSE},
+        {ids::mnuMoveUp, selected},         {ids::mnuMoveDown, selected},
+        {ids::mnuRemove, selected},
+    };
+    for (const auto& [id, on] : items) EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
 }
 
 // The list's keys: Alt+Up and Alt+Down in the list; Ctrl+Z, Y, X, C and V anywhere but in a box,
