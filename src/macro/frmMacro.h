@@ -112,7 +112,7 @@ private:
     void tmrCheckShortcuKey_Timer();
     void DisableCommandInput();
     void EnableCommandInput();
-    // The list's editing (frmMacro_edit.cpp).
+    // Editing the list in place: frmMacro_edit, _change, _clipboard and _unsaved.cpp.
     void cmdInsert_Click();
     void moveSelected(bool down);
     void undo(bool redo);
