@@ -13,6 +13,18 @@
 #include "win/settings_store.h"
 #include "win/text.h"
 
+namespace {
+
+// %LOCALAPPDATA%\Wanderpoint; empty where the system names no such folder.
+std::wstring unsavedFolder() {
+    wchar_t folder[MAX_PATH]{};
+    const DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    return std::wstring(folder, length) + L"\\" + wp::win::toWide(wp::app::appInfo.Title);
+}
+
+} // namespace
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     wp::win::RegistrySettings settings(L"Software\\" + wp::win::toWide(wp::app::appInfo.Title));
     const wp::cli::CommandLine commandLine = wp::cli::readCommandLine(wp::app::commandLineArguments());
@@ -39,12 +51,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
                                &settings,
                                [&shownMain](const std::wstring& what) {
                                    if (shownMain) shownMain->showMacroPlaying(what);
-                               }});
+                               },
+                               unsavedFolder()});
 
     // Closing the main window ends the process at once: other windows, timers and a playing
-    // macro go with it, without their own closing handling.
+    // macro go with it, without their own closing handling; only an unsaved list is kept first.
     wp::win::RegistrySettings startStore = wp::app::userStartStore();
-    wp::app::FrmMain main({settings, pointer, [] { ExitProcess(0); }, [&macro] { macro.show(); }, nullptr, {},
+    const auto endProgram = [&macro] { macro.keepUnsaved(), ExitProcess(0); };
+    wp::app::FrmMain main({settings, pointer, endProgram, [&macro] { macro.show(); }, nullptr, {},
                            [&macro] { macro.stopRun(); }, &startStore});
     const bool inTray = std::get<wp::cli::OpenWindows>(commandLine).inTray;
     if (!main.open(inTray ? SW_HIDE : showCommand)) return 1;

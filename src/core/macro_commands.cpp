@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "core/numbers.h"
 
@@ -82,6 +83,34 @@ std::optional<std::string> composeCommand(int option, const CommandInputs& input
     default:
         return std::nullopt;
     }
+}
+
+std::optional<ComposingInputs> composingInputs(std::string_view entry) {
+    const std::string code = commandCode(entry);
+    static constexpr const char* bare[] = {"LCK", "RCK", "LDC", "RDC", "MCK", "MDC"};
+    static constexpr int bareOptions[] = {optLeftClick, optRightClick, optLeftDoubleClick, optRightDoubleClick,
+                                          optMiddleClick, optMiddleDoubleClick};
+    for (std::size_t i = 0; i < std::size(bare); ++i)
+        if (code == bare[i]) return ComposingInputs{bareOptions[i]};
+    const std::string rest(afterCharacters(entry, 4));
+    ComposingInputs inputs;
+    if (code == "MVE") {
+        const std::size_t comma = rest.find(',');
+        inputs = {optMove, rest.substr(0, comma), comma == std::string::npos ? "" : rest.substr(comma + 1)};
+    } else if (code == "SLP") {
+        inputs.option = optWait, inputs.seconds = rest;
+    } else if (code == "RPT") {
+        inputs.option = optRepeat, inputs.times = rest;
+    } else if (code == "KEY") {
+        inputs.option = optKey, inputs.key = rest;
+    } else if (code == "TXT") {
+        inputs.option = optText, inputs.text = rest;
+    } else if (code == "WHL") {
+        inputs.option = optWheel, inputs.notches = rest;
+    } else {
+        return std::nullopt;
+    }
+    return inputs;
 }
 
 std::string keyCommand(KeyChord chord) {

@@ -42,6 +42,14 @@ struct CommandInputs {
 // plays at least once, and no mistyped count plays for ever.
 std::optional<std::string> composeCommand(int option, const CommandInputs& inputs, char decimalSeparator);
 
+// What composes an entry again: its option and the texts of the boxes it is built from (the others
+// empty). Nothing for an entry that no option composes.
+struct ComposingInputs {
+    int option = -1;
+    std::string x, y, seconds, key, text, times, notches;
+};
+std::optional<ComposingInputs> composingInputs(std::string_view entry);
+
 // "KEY Ctrl+S": the chord's text; "TXT ..." the text as it stands, UTF-8; "WHL n": n notches,
 // negative towards the user.
 std::string keyCommand(KeyChord chord);

@@ -45,6 +45,7 @@ win::Menu createMenuBar() {
     win::Menu file(CreatePopupMenu());
     AppendMenuW(file.get(), MF_STRING, ids::mnuNew, L"&New");
     AppendMenuW(file.get(), MF_STRING, ids::mnuOpen, L"&Open");
+    AppendMenuW(file.get(), MF_STRING | MF_GRAYED, ids::mnuRecover, L"&Recover unsaved list");
     AppendMenuW(file.get(), MF_SEPARATOR, 0, nullptr);
     AppendMenuW(file.get(), MF_STRING, ids::mnuSave, L"&Save");
     AppendMenuW(file.get(), MF_SEPARATOR, 0, nullptr);
@@ -60,6 +61,7 @@ win::Menu createMenuBar() {
     AppendMenuW(options.get(), MF_STRING, ids::mnuShortcutKeys, L"Shortcut keys...");
     // Appended popups belong to the bar from then on.
     if (AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(file.get()), L"File")) (void)file.release();
+    FrmMacro::appendEditMenu(bar.get());
     if (AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(options.get()), L"&Options"))
         (void)options.release();
     return bar;
@@ -83,18 +85,23 @@ win::FormDesign FrmMacro::design() {
     };
     constexpr int x = frameLeft;
     constexpr int y = frameTop;
-    constexpr DWORD list = clip | WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+    constexpr DWORD list = clip | WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_EXTENDEDSEL;
     constexpr DWORD check = clip | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX;
     constexpr DWORD picture = clip | WS_GROUP | SS_ICON | SS_NOTIFY | SS_REALSIZECONTROL;
     // clang-format off
     win::FormDesign made{
         {{L"MS Sans Serif", 825}},
         {
-            {ids::lstCommand, L"LISTBOX", L"", list, WS_EX_CLIENTEDGE, {8, 8, 145, 199}},
-            {ids::cmdAddCmd, L"BUTTON", L"Add command", buttonStyle, 0, {160, 8, 81, 41}, 0,
+            {ids::lstCommand, L"LISTBOX", L"", list, WS_EX_CLIENTEDGE, {8, 8, 145, 171}},
+            {ids::cmdAddCmd, L"BUTTON", L"Add command", buttonStyle, 0, {160, 8, 81, 33}, 0,
              on(&FrmMacro::cmdAddCmd_Click)},
-            {ids::cmdRemoveCmd, L"BUTTON", L"Remove Command", buttonStyle, 0, {160, 56, 81, 41}, 0,
+            {ids::cmdInsert, L"BUTTON", L"Insert", buttonStyle, 0, {160, 45, 81, 25}, 0,
+             on(&FrmMacro::cmdInsert_Click)},
+            {ids::cmdRemoveCmd, L"BUTTON", L"Remove Command", buttonStyle, 0, {160, 74, 81, 33}, 0,
              on(&FrmMacro::cmdRemoveCmd_Click)},
+            {ids::cmdMoveUp, L"BUTTON", L"Move up", buttonStyle, 0, {8, 184, 71, 23}, 0, [this] { moveSelected(false); }},
+            {ids::cmdMoveDown, L"BUTTON", L"Move down", buttonStyle, 0, {82, 184, 71, 23}, 0,
+             [this] { moveSelected(true); }},
             {ids::Frame1, L"BUTTON", L"Move to", clip | WS_GROUP | BS_GROUPBOX, 0, {x, y, 169, 89}},
             box(ids::txtY, L"0", {x + 88, y + 32, 41, 19}, win::positionMaxChars, on(&FrmMacro::txtY_Change)).drives(txtY),
             box(ids::txtX, L"0", {x + 24, y + 32, 41, 19}, win::positionMaxChars, on(&FrmMacro::txtX_Change)).drives(txtX),
@@ -149,6 +156,9 @@ void FrmMacro::show(int showCommand) {
 
     // Each opening starts afresh; a run's leftovers from the last opening do not carry over.
     ++opening_;
+    list_ = CommandList();
+    shown_.clear();
+    changing_.reset();
     PendingCommand.clear();
     runStatus_.clear();
     StopMacro = false;
@@ -196,12 +206,14 @@ void FrmMacro::createControls() {
     SendMessageW(control(ids::Image1), STM_SETIMAGE, IMAGE_CURSOR, reinterpret_cast<LPARAM>(picture));
     form_.onCommand(ids::mnuNew, [this] { mnuNew_Click(); });
     form_.onCommand(ids::mnuOpen, [this] { mnuOpen_Click(); });
+    form_.onCommand(ids::mnuRecover, [this] { mnuRecover_Click(); });
     form_.onCommand(ids::mnuSave, [this] { mnuSave_Click(); });
     form_.onCommand(ids::mnuExit, [this] { mnuExit_Click(); });
     form_.onCommand(ids::mnuEnableF9, [this] { mnuEnableF9_Click(); });
     form_.onCommand(ids::mnuRecord, [this] { mnuRecord_Click(); });
     form_.onCommand(ids::mnuRecordKeyboard, [this] { mnuRecordKeyboard_Click(); });
     form_.onCommand(ids::mnuShortcutKeys, [this] { mnuShortcutKeys_Click(); });
+    routeEditCommands();
     for (int i = 0; i < static_cast<int>(speedChoices().size()); ++i)
         form_.onCommand(ids::mnuSpeed0 + i, [this, i] { mnuSpeed_Click(i); });
     tmrCheckShortcuKey.attach(hwnd());
@@ -244,6 +256,7 @@ void FrmMacro::Form_Load() {
 void FrmMacro::Form_Unload() {
     StopMacro = true;
     recording_.reset(); // what it has not settled goes with the list
+    keepUnsaved();
     deps_.marker.close();
 }
 
@@ -342,6 +355,14 @@ LRESULT FrmMacro::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_HOTKEY:
         hotKeyPressed(static_cast<int>(wParam));
+        return 0;
+    case WM_INITMENUPOPUP:
+        enableEditItems(reinterpret_cast<HMENU>(wParam));
+        enableRecoverItem(reinterpret_cast<HMENU>(wParam));
+        return 0;
+    case WM_ENDSESSION:
+        // Log off or shut down: the process ends without the window's closing.
+        if (wParam) keepUnsaved();
         return 0;
     case WM_CLOSE:
         closeWindow();

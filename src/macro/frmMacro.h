@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/command_list.h"
 #include "core/macro_recording.h"
 #include "core/macro_runner.h"
 #include "core/shortcut_keys.h"
@@ -61,6 +62,13 @@ public:
     void setY(const std::wstring& text) override;
 
     std::vector<std::wstring> entries() const;
+    // Writes a list changed since its last Open or Save to the unsaved file: when its window is closed,
+    // and by the main window before the process ends.
+    void keepUnsaved();
+    // The Edit menu's items, between File and Options.
+    static void appendEditMenu(HMENU bar);
+    // Replaces the list as one step, as Open does with a file's.
+    void setEntries(const std::vector<std::wstring>& entries);
 
     win::TextBox txtX, txtY, txtSleep, txtTimes, txtKey, txtText, txtWheel;
     win::CheckBox ChkShowHelper;
@@ -104,6 +112,19 @@ private:
     void tmrCheckShortcuKey_Timer();
     void DisableCommandInput();
     void EnableCommandInput();
+    // Editing the list in place: frmMacro_edit, _change, _clipboard and _unsaved.cpp.
+    void cmdInsert_Click();
+    void moveSelected(bool down);
+    void undo(bool redo);
+    void changeEntry();
+    void updateEntry();
+    void endChange();
+    bool copySelected();
+    void cutSelected();
+    void pasteEntries();
+    std::wstring unsavedFile() const;
+    void mnuRecover_Click();
+    void enableRecoverItem(HMENU menu);
 
     class ComponentClicks final : public ClickPort {
     public:
@@ -126,7 +147,15 @@ private:
     void selectOption(int index);
     void boxChanged(int option);
     int selectedOption() const;
-    void addEntry(const std::wstring& text);
+    void routeEditCommands();
+    bool editKey(const MSG& msg);
+    void enableEditItems(HMENU menu);
+    // The list box shows list_: takeSelection reads the user's selection into it before a change,
+    // edited shows the change (or says why it was refused).
+    void takeSelection();
+    void edited(const ListChange& change);
+    void showList();
+    void openLockWithoutRepeat();
     bool moveFocusInTabOrder(bool backwards);
     void closeWindow();
     void takeRecordedEntries();
@@ -140,6 +169,9 @@ private:
     void showRunProgress(const RunProgress* progress);
 
     MacroWindowDeps deps_;
+    CommandList list_;
+    std::vector<std::string> shown_; // what the list box holds
+    std::optional<std::size_t> changing_; // the entry that Update replaces
     ComponentClicks componentClicks_{mtyMouse1};
     char decimalSeparator_;
     win::Form form_;

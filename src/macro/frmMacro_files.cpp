@@ -28,8 +28,10 @@ std::wstring unsavedEntriesText(const std::vector<std::wstring>& texts, const st
 
 } // namespace
 
+// A step that Undo takes back, as Open is.
 void FrmMacro::mnuNew_Click() {
-    SendMessageW(control(ids::lstCommand), LB_RESETCONTENT, 0, 0);
+    takeSelection();
+    edited(list_.replaceAll({}));
     PendingCommand.clear();
     EnableCommandInput();
 }
@@ -46,17 +48,10 @@ void FrmMacro::mnuOpen_Click() {
     const MacroFileEntries file = openMacroFile(*name);
     if (!file) return refuse(file.failure);
     if (!exists()) return; // closed while the dialog was up
-    mnuNew_Click();
-    const HWND list = control(ids::lstCommand);
-    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    std::size_t characters = 0;
-    for (const std::wstring& entry : file.entries) characters += entry.size() + 1;
-    // Room for every entry at once: a list box grown an entry at a time copies itself over and
-    // over, which made a large file take seconds.
-    SendMessageW(list, LB_INITSTORAGE, file.entries.size(), static_cast<LPARAM>(characters * sizeof(wchar_t)));
-    for (const std::wstring& entry : file.entries) addEntry(entry);
-    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list, nullptr, TRUE);
+    PendingCommand.clear();
+    EnableCommandInput();
+    setEntries(file.entries);
+    list_.markSaved();
 }
 
 // Nothing is saved, and no name asked for, while an entry would not read back as it stands.
@@ -77,6 +72,8 @@ void FrmMacro::mnuSave_Click() {
         if (deps_.showMessage)
             deps_.showMessage(hwnd(), L"Could not save the macro to\n" + *name + L"\n\n" + saved.failure +
                                           L"\n\nAny file of that name is unchanged.");
+    } else if (entries() == texts) {
+        list_.markSaved();
     }
 }
 

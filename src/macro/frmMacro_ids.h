@@ -37,6 +37,19 @@ enum : int {
     mnuRecordKeyboard = 570,
     lblRunStatus = 580,
     optCommands7 = 590, // the options after the design's seven: optCommands(i) is optCommands7 + i - 7
+    cmdInsert = 600,
+    cmdMoveUp,
+    cmdMoveDown,
+    mnuUndo = 610,
+    mnuRedo,
+    mnuCut,
+    mnuCopy,
+    mnuPaste,
+    mnuInsert,
+    mnuMoveUp,
+    mnuMoveDown,
+    mnuRemove,
+    mnuRecover,
 };
 
 constexpr int optionId(int index) {

@@ -39,6 +39,7 @@ bool FrmMacro::preTranslateMessage(MSG& msg) {
         Form_KeyUp(static_cast<int>(msg.wParam), shift);
     }
     if (keyBox_.wants(msg)) return false; // the key box takes Tab and Esc as keys
+    if (editKey(msg)) return true;
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && !(GetKeyState(VK_CONTROL) & 0x8000) &&
         !(GetKeyState(VK_MENU) & 0x8000)) {
         if (moveFocusInTabOrder((GetKeyState(VK_SHIFT) & 0x8000) != 0)) return true;

@@ -1,4 +1,4 @@
-// The command list: entries added at its end and removed, and the lock that keeps a repeat last.
+// The command list: entries added at its end and removed, and the lock that keeps a repeat added last.
 #include <windows.h>
 
 #include "core/macro_commands.h"
@@ -17,14 +17,10 @@ constexpr int lockedControls[] = {
     ids::optionId(5),  ids::optionId(6), ids::Frame1,      ids::Label1,         ids::txtX,         ids::Label2,
     ids::txtY,         ids::ChkShowHelper, ids::Image1,    ids::txtSleep,       ids::txtTimes,     ids::lblTimes,
     ids::optionId(7),  ids::optionId(8), ids::optionId(9), ids::FramePressKey,  ids::txtKey,       ids::optionId(10),
-    ids::FrameTypeText, ids::txtText, ids::optionId(11), ids::txtWheel, ids::lblNotches,
+    ids::FrameTypeText, ids::txtText, ids::optionId(11), ids::txtWheel, ids::lblNotches, ids::cmdInsert,
 };
 
 } // namespace
-
-void FrmMacro::addEntry(const std::wstring& text) {
-    SendMessageW(control(ids::lstCommand), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
 
 std::vector<std::wstring> FrmMacro::entries() const {
     const HWND list = control(ids::lstCommand);
@@ -42,18 +38,18 @@ std::vector<std::wstring> FrmMacro::entries() const {
 }
 
 void FrmMacro::cmdAddCmd_Click() {
+    if (changing_) return updateEntry();
     if (PendingCommand.empty()) return;
-    addEntry(PendingCommand);
-    if (commandCode(win::toUtf8(PendingCommand)) == "RPT") DisableCommandInput();
+    takeSelection();
+    const ListChange added = list_.add(win::toUtf8(PendingCommand));
+    edited(added);
+    if (added && commandCode(win::toUtf8(PendingCommand)) == "RPT") DisableCommandInput();
 }
 
 void FrmMacro::cmdRemoveCmd_Click() {
-    const HWND list = control(ids::lstCommand);
-    const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
-    if (selected == LB_ERR) return;
-    if (commandCode(win::toUtf8(entries()[static_cast<std::size_t>(selected)])) == "RPT") EnableCommandInput();
-    SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
-    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    takeSelection();
+    edited(list_.removeSelected());
+    openLockWithoutRepeat();
 }
 
 void FrmMacro::DisableCommandInput() {

@@ -35,6 +35,7 @@ void FrmMacro::mnuRecord_Click() {
                                           systemErrorText(error));
         return;
     }
+    list_.startRecording();
     DisableCommandInput();
     EnableWindow(control(ids::cmdRun), FALSE);
     EnableMenuItem(GetMenu(hwnd()), ids::mnuRecord, MF_BYCOMMAND | MF_GRAYED);
@@ -46,10 +47,9 @@ void FrmMacro::mnuRecord_Click() {
 void FrmMacro::takeRecordedEntries() {
     for (const InputEvent& event : recording_->hooks.take())
         recording_->recorder.add(event);
-    const std::vector<std::string> settled = recording_->recorder.take(recording_->hooks.nowMs());
-    for (const std::string& entry : settled)
-        addEntry(win::toWide(entry));
+    std::vector<std::string> settled = recording_->recorder.take(recording_->hooks.nowMs());
     if (!settled.empty()) {
+        edited(list_.record(std::move(settled)));
         const HWND list = control(ids::lstCommand);
         SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(SendMessageW(list, LB_GETCOUNT, 0, 0) - 1), 0);
     }
@@ -70,8 +70,7 @@ void FrmMacro::stopRecording() {
         recording_->recorder.add(event);
     POINT rest{};
     GetCursorPos(&rest);
-    for (const std::string& entry : recording_->recorder.finish(rest.x, rest.y))
-        addEntry(win::toWide(entry));
+    edited(list_.record(recording_->recorder.finish(rest.x, rest.y)));
     const std::size_t drags = recording_->recorder.drags();
     const std::wstring title = recording_->savedTitle;
     recording_.reset();

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "core/macro_runner.h"
 #include "core/play_speed.h"
@@ -51,7 +52,11 @@ public:
         // top, rather than a row per entry: each scroll costs as much as a move.
         const auto top = static_cast<std::size_t>(std::max<LRESULT>(0, SendMessageW(list_, LB_GETTOPINDEX, 0, 0)));
         if (index < top || index >= top + visibleRows()) SendMessageW(list_, LB_SETTOPINDEX, index, 0);
-        SendMessageW(list_, LB_SETCURSEL, index, 0);
+        // The list takes several entries: the one selected before goes, the rest of the list untouched
+        // (unselecting all of a long list costs as much as a long list of moves).
+        SendMessageW(list_, LB_SETSEL, FALSE, selected_ ? static_cast<LPARAM>(*selected_) : -1);
+        SendMessageW(list_, LB_SETSEL, TRUE, static_cast<LPARAM>(index));
+        selected_ = index;
     }
 
     // Brings the selection and the screen up to date.
@@ -85,6 +90,7 @@ private:
 
     HWND list_;
     std::size_t played_ = 0;
+    std::optional<std::size_t> selected_; // by this view; none yet: whatever the user selected
     bool pending_ = false; // played_ is not yet the list's selection
     bool held_ = false;
     double nextPaint_ = 0.0;

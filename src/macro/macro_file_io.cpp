@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cwchar>
 #include <iterator>
+#include <utility>
 #include <vector>
 
 #include "core/macro_file.h"
@@ -140,12 +141,13 @@ std::wstring systemErrorText(DWORD error) {
 }
 
 MacroFileEntries openMacroFile(const std::wstring& name) {
-    MacroFileEntries result;
     std::string bytes;
-    if (const FileOutcome read = readWholeFile(name, bytes); !read) {
-        result.failure = read.failure;
-        return result;
-    }
+    if (const FileOutcome read = readWholeFile(name, bytes); !read) return {{}, read.failure};
+    return macroFileEntries(std::move(bytes));
+}
+
+MacroFileEntries macroFileEntries(std::string bytes) {
+    MacroFileEntries result;
     const MacroFileContent content = readMacroFile(bytes);
     std::string().swap(bytes);
     if (content.refused()) {

@@ -35,5 +35,7 @@ struct MacroFileEntries {
     explicit operator bool() const { return failure.empty(); }
 };
 MacroFileEntries openMacroFile(const std::wstring& name);
+// The same from a file's bytes, with the same limits and reasons.
+MacroFileEntries macroFileEntries(std::string bytes);
 
 } // namespace wp::macro

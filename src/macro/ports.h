@@ -56,6 +56,8 @@ struct MacroWindowDeps {
     win::SettingsStore* settings = nullptr;
     // Tells the notification icon what plays ("" once the run is over).
     std::function<void(const std::wstring& what)> showPlaying;
+    // Where a list changed since its last Open or Save is kept when its window goes; empty: nowhere.
+    std::wstring unsavedFolder;
 };
 
 } // namespace wp::macro

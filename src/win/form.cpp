@@ -46,8 +46,8 @@ void Form::addRoute(const FormRow& row, HWND control) {
     }
 }
 
-void Form::onCommand(int id, std::function<void()> handler) {
-    routes_.push_back({id, 0, std::move(handler)});
+void Form::onCommand(int id, std::function<void()> handler, UINT notification) {
+    routes_.push_back({id, notification, std::move(handler)});
 }
 
 HWND Form::control(int id) const {

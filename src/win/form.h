@@ -83,8 +83,9 @@ public:
     // Fonts at the present DPI, every control at its design place and font, fitted to its text.
     void layout();
 
-    // A command that is no control of the table (a menu item).
-    void onCommand(int id, std::function<void()> handler);
+    // A command that is no control of the table (a menu item), or a control's notification the table
+    // does not route.
+    void onCommand(int id, std::function<void()> handler, UINT notification = 0);
     // WM_COMMAND to its handler and WM_DPICHANGED to a new layout; nothing for other messages.
     // Give it every message of the window first: it also sees the window's end.
     std::optional<LRESULT> handle(UINT message, WPARAM wParam, LPARAM lParam);

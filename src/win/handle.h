@@ -62,6 +62,9 @@ struct DestroyWindowHandle {
 struct DeleteMemoryDC {
     void operator()(HDC h) const { DeleteDC(h); }
 };
+struct FreeGlobal {
+    void operator()(HGLOBAL h) const { GlobalFree(h); }
+};
 struct UnhookHook {
     void operator()(HHOOK h) const { UnhookWindowsHookEx(h); }
 };
@@ -78,6 +81,7 @@ using KernelHandle = Unique<HANDLE, CloseKernelHandle>;
 using OwnedWindow = Unique<HWND, DestroyWindowHandle>;
 using MemoryDC = Unique<HDC, DeleteMemoryDC>; // from CreateCompatibleDC
 using Hook = Unique<HHOOK, UnhookHook>;
+using GlobalMemory = Unique<HGLOBAL, FreeGlobal>; // once given to the clipboard, release() it
 
 // A window's DC, released to the same window it came from.
 class WindowDC {

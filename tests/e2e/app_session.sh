@@ -55,8 +55,15 @@ xdotool type "$(winpath "$work/saved.cmd")"
 xdotool key Return
 expect_soon "same" "the saved file" bash -c "cmp '$work/saved.cmd' '$work/once.cmd' >/dev/null && echo same"
 
+# A list changed since its Save is kept as the main window ends the program: the first entry moved down.
+unsaved() { find "$WINEPREFIX/drive_c/users" -ipath '*/AppData/Local/Wanderpoint/unsaved.cmd' "$@" 2>/dev/null; }
+unsaved -delete
+click_control Macro lstCommand
+xdotool key Home alt+Down
+
 # Closing the main window ends the program, the macro window with it, and saves the settings.
 close_app
+expect_eq "$(tr -d '\r' <"$(unsaved | head -n 1)" | paste -sd ' ')" '"LCK" "MVE 100,200"' "the unsaved list kept"
 reg_value() { "$WINE" reg query "HKCU\\Software\\Wanderpoint\\$1" /v "$2" | awk -F'[ \r]+' '$2 == k {print $4}' k=$2; }
 expect_eq "$(reg_value Position2 x) $(reg_value Settings interval)" "55 1" "position and interval saved"
 start_app

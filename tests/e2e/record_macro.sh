@@ -17,7 +17,7 @@ start_app
 click_control "$main_title" cmdMacro
 inspect wait Macro || fail "the macro window did not open"
 click_control Macro lstCommand
-xdotool key F10 Right Down Down Return
+xdotool key F10 Right Right Down Down Return # Options > Record, after File and Edit
 inspect wait "Recording Macro - Press F9 or ESC to Stop" || fail "the recording did not start"
 # The user's part: a click, a 1 s pause, a double click, a right click; the pointer rests on the probe.
 xdotool mousemove 100 200 sleep 0.3 click 1 sleep 1 click --repeat 2 --delay 60 1 sleep 0.4

@@ -21,6 +21,8 @@
 
 namespace ids = wp::app::main_ids;
 using wp::app::FrmMain;
+using wp::test::clippedTexts;
+using wp::test::descendants;
 using wp::test::textOf;
 using wp::win::toUtf8;
 using Texts = std::vector<std::wstring>;
@@ -32,14 +34,6 @@ const std::pair<const wchar_t*, const wchar_t*> savedKeys[] = {
     {L"Position1", L"x"}, {L"Position1", L"y"},       {L"Position2", L"x"},
     {L"Position2", L"y"}, {L"Settings", L"interval"}, {L"Settings", L"ShowHelpers"}, {L"Settings", L"PauseWhileActive"},
     {L"Settings", L"HideWhenMinimized"}};
-
-std::vector<HWND> descendants(HWND window) {
-    std::vector<HWND> found;
-    EnumChildWindows(
-        window, [](HWND child, LPARAM to) { return reinterpret_cast<std::vector<HWND>*>(to)->push_back(child), TRUE; },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
 
 struct RecordingExecutionState final : wp::win::ExecutionStatePort {
     std::vector<EXECUTION_STATE> calls;
@@ -355,39 +349,6 @@ TEST_F(MainWindow, PositionBoxesTakeAsManyCharactersAsTheyShow) {
         for (std::size_t i = 0; i < limit + 2; ++i) SendMessageW(box, WM_CHAR, L'1', 1);
         EXPECT_EQ(limit, textOf(box).size()) << id;
     }
-}
-
-// The visible labels and buttons whose text, drawn with their own font, overflows their room (push
-// buttons keep their edges, check boxes and options their mark).
-std::vector<std::string> clippedTexts(const std::vector<HWND>& controls) {
-    std::vector<std::string> clipped;
-    for (const HWND c : controls) {
-        wchar_t name[32]{};
-        GetClassNameW(c, name, 32);
-        const bool label = lstrcmpiW(name, L"Static") == 0, button = lstrcmpiW(name, L"Button") == 0;
-        const std::wstring text = textOf(c);
-        const LONG_PTR style = GetWindowLongPtrW(c, GWL_STYLE), type = style & SS_TYPEMASK;
-        const LONG_PTR kind = style & BS_TYPEMASK;
-        const bool wraps = label ? type <= SS_RIGHT : (style & BS_MULTILINE) != 0;
-        if (!IsWindowVisible(c) || (!label && !button) || text.empty()) continue;
-        if (label && !wraps && type != SS_SIMPLE && type != SS_LEFTNOWORDWRAP) continue; // a picture
-        RECT r{};
-        GetClientRect(c, &r);
-        const UINT dpi = GetDpiForWindow(c);
-        if (button && (kind == BS_CHECKBOX || kind == BS_AUTOCHECKBOX || kind == BS_AUTORADIOBUTTON)) {
-            r.right -= MulDiv(13 + 3, static_cast<int>(dpi), 96);
-        } else if (button && kind != BS_GROUPBOX) {
-            r.right -= 2 * GetSystemMetricsForDpi(SM_CXEDGE, dpi);
-            r.bottom -= 2 * GetSystemMetricsForDpi(SM_CYEDGE, dpi);
-        }
-        const wp::win::WindowDC dc(c);
-        const wp::win::SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(c, WM_GETFONT, 0, 0)));
-        RECT fit{0, 0, r.right, 0};
-        DrawTextW(dc.get(), text.c_str(), -1, &fit, DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
-        if (fit.right > r.right || fit.bottom > r.bottom)
-            clipped.push_back(toUtf8(text) + " needs " + std::to_string(fit.right) + "x" + std::to_string(fit.bottom));
-    }
-    return clipped;
 }
 
 // The status line has room for its longest text: the longest countdown, the widest numbers.

@@ -1,5 +1,6 @@
 #include "support.h"
 
+#include "win/handle.h"
 #include "win/pump.h"
 #include "win/text.h"
 
@@ -87,6 +88,45 @@ void pressKey(UINT virtualKey) {
     PostMessageW(target, WM_KEYDOWN, virtualKey, 1);
     PostMessageW(target, WM_KEYUP, virtualKey, 1 | (1u << 30) | (1u << 31));
     flushEvents(20);
+}
+
+std::vector<HWND> descendants(HWND window) {
+    std::vector<HWND> found;
+    EnumChildWindows(
+        window, [](HWND child, LPARAM to) { return reinterpret_cast<std::vector<HWND>*>(to)->push_back(child), TRUE; },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+std::vector<std::string> clippedTexts(const std::vector<HWND>& controls) {
+    std::vector<std::string> clipped;
+    for (const HWND c : controls) {
+        wchar_t name[32]{};
+        GetClassNameW(c, name, 32);
+        const bool label = lstrcmpiW(name, L"Static") == 0, button = lstrcmpiW(name, L"Button") == 0;
+        const std::wstring text = textOf(c);
+        const LONG_PTR style = GetWindowLongPtrW(c, GWL_STYLE), type = style & SS_TYPEMASK;
+        const LONG_PTR kind = style & BS_TYPEMASK;
+        const bool wraps = label ? type <= SS_RIGHT : (style & BS_MULTILINE) != 0;
+        if (!IsWindowVisible(c) || (!label && !button) || text.empty()) continue;
+        if (label && !wraps && type != SS_SIMPLE && type != SS_LEFTNOWORDWRAP) continue; // a picture
+        RECT r{};
+        GetClientRect(c, &r);
+        const UINT dpi = GetDpiForWindow(c);
+        if (button && (kind == BS_CHECKBOX || kind == BS_AUTOCHECKBOX || kind == BS_AUTORADIOBUTTON)) {
+            r.right -= MulDiv(13 + 3, static_cast<int>(dpi), 96);
+        } else if (button && kind != BS_GROUPBOX) {
+            r.right -= 2 * GetSystemMetricsForDpi(SM_CXEDGE, dpi);
+            r.bottom -= 2 * GetSystemMetricsForDpi(SM_CYEDGE, dpi);
+        }
+        const win::WindowDC dc(c);
+        const win::SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(c, WM_GETFONT, 0, 0)));
+        RECT fit{0, 0, r.right, 0};
+        DrawTextW(dc.get(), text.c_str(), -1, &fit, DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+        if (fit.right > r.right || fit.bottom > r.bottom)
+            clipped.push_back(win::toUtf8(text) + " needs " + std::to_string(fit.right) + "x" + std::to_string(fit.bottom));
+    }
+    return clipped;
 }
 
 } // namespace wp::test

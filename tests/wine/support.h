@@ -18,6 +18,10 @@ namespace wp::test {
 void flushEvents(DWORD milliseconds = 50);
 
 std::wstring textOf(HWND hwnd);
+std::vector<HWND> descendants(HWND window);
+// The visible labels and buttons whose text, drawn with their own font, overflows their room (push
+// buttons keep their edges, check boxes and options their mark).
+std::vector<std::string> clippedTexts(const std::vector<HWND>& controls);
 
 // A settings store in memory that records the order of its writes.
 class MemorySettings final : public win::SettingsStore {
