@@ -153,27 +153,20 @@ void CommandList::apply(std::vector<std::string>& entries, std::size_t at, const
     entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(at), inserted.begin(), inserted.end());
 }
 
-bool CommandList::undo() {
-    if (undo_.empty()) return false;
-    Step step = std::move(undo_.back());
-    undo_.pop_back();
-    apply(entries_, step.at, step.inserted, step.removed);
-    selected_ = step.selectedBefore;
-    version_ = step.versionBefore;
-    recordingStep_ = false;
-    redo_.push_back(std::move(step));
-    return true;
-}
+bool CommandList::undo() { return replay(undo_, redo_, false); }
 
-bool CommandList::redo() {
-    if (redo_.empty()) return false;
-    Step step = std::move(redo_.back());
-    redo_.pop_back();
-    apply(entries_, step.at, step.removed, step.inserted);
-    selected_ = step.selectedAfter;
-    version_ = step.versionAfter;
+bool CommandList::redo() { return replay(redo_, undo_, true); }
+
+// The last step of one stack, taken back or brought again, goes to the other.
+bool CommandList::replay(std::deque<Step>& from, std::deque<Step>& to, bool forward) {
+    if (from.empty()) return false;
+    Step step = std::move(from.back());
+    from.pop_back();
+    apply(entries_, step.at, forward ? step.removed : step.inserted, forward ? step.inserted : step.removed);
+    selected_ = forward ? step.selectedAfter : step.selectedBefore;
+    version_ = forward ? step.versionAfter : step.versionBefore;
     recordingStep_ = false;
-    undo_.push_back(std::move(step));
+    to.push_back(std::move(step));
     return true;
 }
 

@@ -65,6 +65,7 @@ private:
     };
 
     ListChange commit(std::vector<std::string> next, std::vector<std::size_t> selected, bool underTheRule = true);
+    bool replay(std::deque<Step>& from, std::deque<Step>& to, bool forward);
     static void apply(std::vector<std::string>& entries, std::size_t at, const std::vector<std::string>& removed,
                       const std::vector<std::string>& inserted);
 

@@ -71,6 +71,26 @@ win::Menu createMenuBar() {
 
 // In tab order. The frame's controls are placed on the window itself, so that every control
 // reports to the window; Image1 and the mouse component take no focus and come last.
+// The command list and the buttons that edit it.
+std::vector<FormRow> FrmMacro::listRows() {
+    const auto on = [this](void (FrmMacro::*handler)()) { return win::call(this, handler); };
+    constexpr DWORD list = clip | WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_EXTENDEDSEL;
+    // clang-format off
+    return {
+        {ids::lstCommand, L"LISTBOX", L"", list, WS_EX_CLIENTEDGE, {8, 8, 145, 171}},
+        {ids::cmdAddCmd, L"BUTTON", L"Add command", buttonStyle, 0, {160, 8, 81, 33}, 0,
+         on(&FrmMacro::cmdAddCmd_Click)},
+        {ids::cmdInsert, L"BUTTON", L"Insert", buttonStyle, 0, {160, 45, 81, 25}, 0,
+         on(&FrmMacro::cmdInsert_Click)},
+        {ids::cmdRemoveCmd, L"BUTTON", L"Remove Command", buttonStyle, 0, {160, 74, 81, 33}, 0,
+         on(&FrmMacro::cmdRemoveCmd_Click)},
+        {ids::cmdMoveUp, L"BUTTON", L"Move up", buttonStyle, 0, {8, 184, 71, 23}, 0, [this] { moveSelected(false); }},
+        {ids::cmdMoveDown, L"BUTTON", L"Move down", buttonStyle, 0, {82, 184, 71, 23}, 0,
+         [this] { moveSelected(true); }},
+    };
+    // clang-format on
+}
+
 win::FormDesign FrmMacro::design() {
     const auto on = [this](void (FrmMacro::*handler)()) { return win::call(this, handler); };
     const auto option = [this](int index, const wchar_t* text, DWORD style, DesignRect rect) {
@@ -85,23 +105,12 @@ win::FormDesign FrmMacro::design() {
     };
     constexpr int x = frameLeft;
     constexpr int y = frameTop;
-    constexpr DWORD list = clip | WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_EXTENDEDSEL;
     constexpr DWORD check = clip | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX;
     constexpr DWORD picture = clip | WS_GROUP | SS_ICON | SS_NOTIFY | SS_REALSIZECONTROL;
     // clang-format off
     win::FormDesign made{
         {{L"MS Sans Serif", 825}},
         {
-            {ids::lstCommand, L"LISTBOX", L"", list, WS_EX_CLIENTEDGE, {8, 8, 145, 171}},
-            {ids::cmdAddCmd, L"BUTTON", L"Add command", buttonStyle, 0, {160, 8, 81, 33}, 0,
-             on(&FrmMacro::cmdAddCmd_Click)},
-            {ids::cmdInsert, L"BUTTON", L"Insert", buttonStyle, 0, {160, 45, 81, 25}, 0,
-             on(&FrmMacro::cmdInsert_Click)},
-            {ids::cmdRemoveCmd, L"BUTTON", L"Remove Command", buttonStyle, 0, {160, 74, 81, 33}, 0,
-             on(&FrmMacro::cmdRemoveCmd_Click)},
-            {ids::cmdMoveUp, L"BUTTON", L"Move up", buttonStyle, 0, {8, 184, 71, 23}, 0, [this] { moveSelected(false); }},
-            {ids::cmdMoveDown, L"BUTTON", L"Move down", buttonStyle, 0, {82, 184, 71, 23}, 0,
-             [this] { moveSelected(true); }},
             {ids::Frame1, L"BUTTON", L"Move to", clip | WS_GROUP | BS_GROUPBOX, 0, {x, y, 169, 89}},
             box(ids::txtY, L"0", {x + 88, y + 32, 41, 19}, win::positionMaxChars, on(&FrmMacro::txtY_Change)).drives(txtY),
             box(ids::txtX, L"0", {x + 24, y + 32, 41, 19}, win::positionMaxChars, on(&FrmMacro::txtX_Change)).drives(txtX),
@@ -129,7 +138,9 @@ win::FormDesign FrmMacro::design() {
         on(&FrmMacro::laidOut),
     };
     // clang-format on
-    // The keyboard's frames come in the tab order before Run.
+    // The list and its buttons come first in the tab order, the keyboard's frames before Run.
+    std::vector<FormRow> listed = listRows();
+    made.rows.insert(made.rows.begin(), std::make_move_iterator(listed.begin()), std::make_move_iterator(listed.end()));
     std::vector<FormRow> keyboard = keyboardRows();
     const auto run = std::find_if(made.rows.begin(), made.rows.end(), [](const FormRow& r) { return r.id == ids::cmdRun; });
     made.rows.insert(run, std::make_move_iterator(keyboard.begin()), std::make_move_iterator(keyboard.end()));

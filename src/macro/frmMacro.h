@@ -140,6 +140,7 @@ private:
     bool preTranslateMessage(MSG& msg) override;
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     win::FormDesign design();
+    std::vector<win::FormRow> listRows();
     std::vector<win::FormRow> keyboardRows();
     void createControls();
     void laidOut();
