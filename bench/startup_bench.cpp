@@ -92,7 +92,12 @@ void benchStartUp(int runs, int rounds, const wchar_t* other) {
         for (Measured& m : measured) m.times.clear();
         for (int i = 0; i < runs; ++i) // interleaved, so a busy spell of the machine hits all alike
             for (Measured& m : measured) m.times.push_back(timeToWindow(m.program, m.arguments, m.title));
-        const double bare = median(measured.back().times);
+        const std::vector<double>& bareTimes = measured.back().times;
+        if (*std::min_element(bareTimes.begin(), bareTimes.end()) < 0) {
+            std::printf("  round %d: the smallest window program showed no window\n", round);
+            continue;
+        }
+        const double bare = median(bareTimes);
         std::printf("  round %d: the smallest window program %.0f ms;", round, bare);
         for (std::size_t i = 0; i + 1 < measured.size(); ++i) {
             const Measured& m = measured[i];

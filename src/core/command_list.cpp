@@ -19,6 +19,15 @@ std::size_t entriesAfterRepeat(const std::vector<std::string>& entries) {
 
 } // namespace
 
+SharedEnds sharedEnds(const std::vector<std::string>& a, const std::vector<std::string>& b) {
+    SharedEnds shared;
+    const std::size_t shorter = std::min(a.size(), b.size());
+    while (shared.head < shorter && a[shared.head] == b[shared.head]) ++shared.head;
+    while (shared.tail < shorter - shared.head && a[a.size() - 1 - shared.tail] == b[b.size() - 1 - shared.tail])
+        ++shared.tail;
+    return shared;
+}
+
 std::string repeatRuleRefusal(const std::vector<std::string>& before, const std::vector<std::string>& next) {
     // A list opened from a file may break the rule already; a change may leave it so, not make it worse.
     if (entriesAfterRepeat(next) <= entriesAfterRepeat(before)) return {};
@@ -29,6 +38,8 @@ std::string repeatRuleRefusal(const std::vector<std::string>& before, const std:
     return "Nothing can stand after RPT (Repeat): the list goes back to its top there, so what followed would never "
            "play.";
 }
+
+bool CommandList::holdsRepeat() const { return std::any_of(entries_.begin(), entries_.end(), isRepeat); }
 
 void CommandList::select(std::vector<std::size_t> positions) {
     std::sort(positions.begin(), positions.end());
@@ -123,11 +134,8 @@ ListChange CommandList::record(std::vector<std::string> entries) {
 ListChange CommandList::commit(std::vector<std::string> next, std::vector<std::size_t> selected, bool underTheRule) {
     if (std::string why = underTheRule ? repeatRuleRefusal(entries_, next) : std::string(); !why.empty())
         return {false, std::move(why)};
-    std::size_t head = 0, tail = 0;
-    const std::size_t shorter = std::min(entries_.size(), next.size());
-    while (head < shorter && entries_[head] == next[head]) ++head;
-    while (tail < shorter - head && entries_[entries_.size() - 1 - tail] == next[next.size() - 1 - tail]) ++tail;
-    if (head == shorter && entries_.size() == next.size()) return {};
+    const auto [head, tail] = sharedEnds(entries_, next);
+    if (head == next.size() && entries_.size() == next.size()) return {};
     Step step;
     step.at = head;
     step.removed.assign(entries_.begin() + static_cast<std::ptrdiff_t>(head),

@@ -46,6 +46,9 @@ public:
     void startRecording() { recordingStep_ = false; }
     ListChange record(std::vector<std::string> entries);
 
+    // Whether a repeat stands anywhere in the list.
+    bool holdsRepeat() const;
+
     bool canUndo() const { return !undo_.empty(); }
     bool canRedo() const { return !redo_.empty(); }
     bool undo();
@@ -75,6 +78,13 @@ private:
     std::uint64_t version_ = 0, savedVersion_ = 0, lastVersion_ = 0;
     bool recordingStep_ = false; // the last step is a recording's, which more of it joins
 };
+
+// How many entries two lists share at their start and, of what is left, at their end: what lies
+// between is what changed from one to the other.
+struct SharedEnds {
+    std::size_t head = 0, tail = 0;
+};
+SharedEnds sharedEnds(const std::vector<std::string>& a, const std::vector<std::string>& b);
 
 // Why a list that keeps a repeat last would not keep it once it became `next` (empty: it would, or the
 // change does not make it worse): at most one repeat, and none but as the last entry.

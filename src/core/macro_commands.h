@@ -38,8 +38,9 @@ struct CommandInputs {
 };
 
 // The command that the option composes; nothing for an index outside the array, a key box that
-// names no key, an empty text, or a wheel box without a number of notches other than 0. A times box that holds no count from 1 up gives "RPT 1": a list
-// plays at least once, and no mistyped count plays for ever.
+// names no key, an empty text, or a wheel box without a number of notches other than 0. A times box
+// that holds no count from 1 up gives "RPT 1": a list plays at least once, and no mistyped count
+// plays for ever.
 std::optional<std::string> composeCommand(int option, const CommandInputs& inputs, char decimalSeparator);
 
 // What composes an entry again: its option and the texts of the boxes it is built from (the others

@@ -2,10 +2,8 @@
 // each button, key and Edit menu item makes one step of it that Undo takes back.
 #include <windows.h>
 
-#include <algorithm>
 #include <utility>
 
-#include "core/macro_commands.h"
 #include "macro/frmMacro.h"
 #include "macro/frmMacro_ids.h"
 #include "win/text.h"
@@ -14,10 +12,6 @@ namespace wp::macro {
 namespace ids = macro_ids;
 
 namespace {
-
-bool holdsRepeat(const std::vector<std::string>& entries) {
-    return std::any_of(entries.begin(), entries.end(), [](const std::string& e) { return commandCode(e) == "RPT"; });
-}
 
 bool isEditBox(HWND control) {
     wchar_t name[16]{};
@@ -124,10 +118,7 @@ void FrmMacro::showList() {
     endChange(); // the entry being changed may stand elsewhere now
     const HWND list = control(ids::lstCommand);
     const std::vector<std::string>& now = list_.entries();
-    std::size_t head = 0, tail = 0;
-    const std::size_t shorter = std::min(now.size(), shown_.size());
-    while (head < shorter && now[head] == shown_[head]) ++head;
-    while (tail < shorter - head && now[now.size() - 1 - tail] == shown_[shown_.size() - 1 - tail]) ++tail;
+    auto [head, tail] = sharedEnds(shown_, now);
     // Moving an entry costs a small part of putting one in.
     const std::size_t changed = shown_.size() + now.size() - 2 * (head + tail);
     if (changed * tail > 100 * now.size()) head = tail = 0;
@@ -152,7 +143,7 @@ void FrmMacro::showList() {
 
 // Once no repeat is left the lock has nothing to keep last; a run or a recording keeps its own lock.
 void FrmMacro::openLockWithoutRepeat() {
-    if (!running() && !recording() && !holdsRepeat(list_.entries())) EnableCommandInput();
+    if (!running() && !recording() && !list_.holdsRepeat()) EnableCommandInput();
 }
 
 void FrmMacro::setEntries(const std::vector<std::wstring>& entries) {

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "core/macro_commands.h"
 #include "macro/frmMacro.h"
 #include "macro/frmMacro_ids.h"
 #include "macro/macro_file_io.h"
@@ -16,8 +15,7 @@ namespace ids = macro_ids;
 
 void FrmMacro::mnuRecord_Click() {
     if (!exists() || recording() || running()) return;
-    for (const std::wstring& entry : entries()) {
-        if (commandCode(win::toUtf8(entry)) != "RPT") continue;
+    if (list_.holdsRepeat()) {
         if (deps_.showMessage)
             deps_.showMessage(hwnd(), L"Nothing was recorded: a recording adds to the end of the list, and this list "
                                       L"holds RPT (Repeat), after which no command can be added.\n\nRemove the RPT "
